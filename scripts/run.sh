@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds and runs Vindrulen on Wine. With a display (DISPLAY set) the window opens there;
+# without one, a virtual display is started and a screenshot of the window is saved.
+# Installs what is missing first (Debian 12, as root).
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+"$here/deps.sh"
+source "$here/harness.sh"
+
+harness_build
+exe="$build_dir/bin/vindrulen.exe"
+trap harness_stop EXIT
+keep_display=1 fresh_prefix=0
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  harness_start "$build_dir/run"
+  echo "run: Vindrulen on display $DISPLAY"
+  wine "$exe"
+  exit 0
+fi
+
+unset DISPLAY
+harness_start "$build_dir/run"
+echo "run: no display found; started a virtual display $DISPLAY (1024 x 768)"
+wine "$exe" >/dev/null 2>&1 &
+wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vindrulen$' | head -n 1)
+sleep 0.5  # let the window finish painting before the picture is taken
+shot_dir="$build_dir/screenshots"
+mkdir -p "$shot_dir"
+import -window root -crop 400x200+0+0 "$shot_dir/vindrulen.png"
+echo "run: screenshot of the window saved to $shot_dir/vindrulen.png"
+xdotool windowclose "$wid" 2>/dev/null || true
+wineserver -k >/dev/null 2>&1 || true

@@ -1,0 +1,157 @@
+/*
+ * vu.h - the Vindrulen toolkit: plain C-callable functions over the Windows
+ * user-interface, graphics, common-control, common-dialog, shell and kernel services.
+ *
+ * Every window, control, drawing call and dialog is one call that takes its target or
+ * parent window first, then position, size, text and upper-case keyword options
+ * ("TOOLWIN_CLO", "SUNKEN", "C"). Keywords are compared exactly and case-sensitively;
+ * a word the call does not know selects the call's documented default. A null keyword
+ * pointer counts as an unknown word, a null text pointer as the empty text.
+ *
+ * Texts are single-byte Windows-1252, NUL-terminated.
+ */
+#ifndef VU_H
+#define VU_H
+
+#include <windows.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* ------------------------------------------------------------------------------------
+ * Shared records
+ * ---------------------------------------------------------------------------------- */
+
+/* Given as a coordinate or size to vu_WindowMove / vu_WindowResize: keep the current value. */
+#define VU_KEEP 999999
+
+/* Where position and size queries and the plain line and pixel drawing calls leave their answer. */
+typedef struct vu_QueryPair { int x, y; } vu_QueryPair;
+extern vu_QueryPair vu_Query;
+
+/* The application's window procedure: every top-level window class of the toolkit is bound
+   to it by this name. The application defines it and passes what it does not handle to
+   DefWindowProcA. */
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+/* ------------------------------------------------------------------------------------
+ * Top-level windows
+ * ---------------------------------------------------------------------------------- */
+/* @@window */
+/* Registers a class named after title ("Class<instance>" when empty), bound to MainWindowProc,
+   and creates and shows the window; height gets one caption height added. Style words:
+   NOLIST TOOLWIN TOOLWIN_NOCLO TOOLWIN_CLO EMPTYLIST NOCLO CLO QUE_NOCLO QUE_CLO
+   NOMIN_MAX_NOCLO MIN_NOMAX_NOCLO MIN_NOMAX_CLO NOMIN_MAX_CLO MIN_MAX_NOCLO MIN_MAX_CLO
+   (others: plain overlapped). Returns the window, or null (also when the title's class exists). */
+HWND vu_WindowCreate(HINSTANCE instance, const char* title, int x, int y, int width, int height,
+                     const char* style);
+/* Destroys the window; 0 when destroyed, 1 when that failed. */
+int vu_WindowDestroy(HWND window);
+/* Shows the window in a state: HIDE MAXI MINI RESTORE SHOW DEFAULT ACTIVMAXI ACTIVMINI
+   INACTMINI INACTIV INACTRESENT NORMAL (others: no change); 0 when it was visible before, 1 when hidden. */
+int vu_WindowShowMode(HWND window, const char* mode);
+/* Gives the window another frame (the vu_WindowCreate words, with caption and redraw class styles),
+   keeping its position and outer size, and shows it normal; returns 0. */
+int vu_WindowRestyle(HWND window, const char* style);
+
+/* ------------------------------------------------------------------------------------
+ * Window operations
+ * ---------------------------------------------------------------------------------- */
+/* @@window-ops */
+
+/* ------------------------------------------------------------------------------------
+ * Control geometry members and push buttons
+ * ---------------------------------------------------------------------------------- */
+/* @@button */
+
+/* ------------------------------------------------------------------------------------
+ * Edit and spin fields
+ * ---------------------------------------------------------------------------------- */
+/* @@edit */
+
+/* ------------------------------------------------------------------------------------
+ * Check buttons, up-down controls and group box
+ * ---------------------------------------------------------------------------------- */
+/* @@check */
+
+/* ------------------------------------------------------------------------------------
+ * Picture buttons
+ * ---------------------------------------------------------------------------------- */
+/* @@picbutton */
+
+/* ------------------------------------------------------------------------------------
+ * Toolbar
+ * ---------------------------------------------------------------------------------- */
+/* @@toolbar */
+
+/* ------------------------------------------------------------------------------------
+ * Progress bar, trackbar and status bar
+ * ---------------------------------------------------------------------------------- */
+/* @@bars */
+
+/* ------------------------------------------------------------------------------------
+ * List view
+ * ---------------------------------------------------------------------------------- */
+/* @@listview */
+
+/* ------------------------------------------------------------------------------------
+ * Combobox
+ * ---------------------------------------------------------------------------------- */
+/* @@combobox */
+
+/* ------------------------------------------------------------------------------------
+ * Text editor and its printing
+ * ---------------------------------------------------------------------------------- */
+/* @@wordproc */
+
+/* ------------------------------------------------------------------------------------
+ * Text and fonts
+ * ---------------------------------------------------------------------------------- */
+/* @@text */
+
+/* ------------------------------------------------------------------------------------
+ * Lines, frames and pictures
+ * ---------------------------------------------------------------------------------- */
+/* @@lines */
+
+/* ------------------------------------------------------------------------------------
+ * Menus
+ * ---------------------------------------------------------------------------------- */
+/* @@menu */
+
+/* ------------------------------------------------------------------------------------
+ * File and folder choosers
+ * ---------------------------------------------------------------------------------- */
+/* @@choosers */
+
+/* ------------------------------------------------------------------------------------
+ * Message boxes
+ * ---------------------------------------------------------------------------------- */
+/* @@messagebox */
+
+/* ------------------------------------------------------------------------------------
+ * Other standard dialogs, posted messages and the cursor
+ * ---------------------------------------------------------------------------------- */
+/* @@dialogs */
+
+/* ------------------------------------------------------------------------------------
+ * Settings file and file copy
+ * ---------------------------------------------------------------------------------- */
+/* @@settings */
+
+/* ------------------------------------------------------------------------------------
+ * String helpers
+ * ---------------------------------------------------------------------------------- */
+/* @@strings */
+
+/* ------------------------------------------------------------------------------------
+ * Text files and memory
+ * ---------------------------------------------------------------------------------- */
+/* @@textfiles */
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* VU_H */
