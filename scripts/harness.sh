@@ -17,12 +17,6 @@ harness_build() {
   cmake --build "$build_dir" >/dev/null 2>&1 || { cmake --build "$build_dir"; return 1; }
 }
 
-free_display() {
-  local n=90
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  echo ":$n"
-}
-
 harness_start() {
   local dir=$1
   export WINEARCH=win32
@@ -30,14 +24,17 @@ harness_start() {
   export WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEDEBUG=-all
   if [ "${keep_display:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
-    export DISPLAY=$(free_display)
-    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    # Xvfb picks a free display number itself and writes it to the pipe when it is ready,
+    # so parallel runs never share a screen.
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     xvfb_pid=$!
-    local i=0
-    until xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; do
-      i=$((i + 1)); [ $i -lt 100 ] || { echo "Xvfb did not start" >&2; return 1; }
-      sleep 0.05
-    done
+    local number
+    read -r -t 30 number <"$fifo" || { echo "Xvfb did not start" >&2; rm -f "$fifo"; return 1; }
+    rm -f "$fifo"
+    export DISPLAY=":$number"
   fi
   if [ "${fresh_prefix:-1}" = 1 ]; then rm -rf "$WINEPREFIX"; fi
   mkdir -p "$WINEPREFIX"
