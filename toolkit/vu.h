@@ -64,6 +64,51 @@ int vu_WindowRestyle(HWND window, const char* style);
  * Control geometry members and push buttons
  * ---------------------------------------------------------------------------------- */
 /* @@button */
+/* Creates a push button (class "button", BS_PUSHLIKE, the stock GUI font) at x, y in the parent's
+   client area; clicks reach the parent as WM_COMMAND with id. Alignment words: L R T B C LB LT RB
+   RT (others: C). Frame words: NORMAL SHADOW SUNKEN SUNKEN_SHADOW BAR BAR_SHADOW EDGE EDGE_SHADOW
+   (others: NORMAL). Returns the button, or null. */
+HWND vu_Button(HWND parent, int x, int y, int width, int height, const char* text,
+               const char* alignment, const char* frame, int id);
+/* Destroys the parent's child with this id (if any) and creates a button in its place with the
+   same words (alignment added after creation, no BS_PUSHLIKE, the platform's default font).
+   Returns the new button, or null. */
+HWND vu_ButtonRecreate(HWND parent, int x, int y, int width, int height, const char* text,
+                       const char* alignment, const char* frame, int id);
+/* Draws the button pushed in, without a click; returns 0. */
+int vu_ButtonPress(HWND button);
+/* Draws the button released, without a click; returns 0. */
+int vu_ButtonRelease(HWND button);
+/* The button's state word (BM_GETSTATE: 0x0004 pushed, 0x0008 focus, low two bits checked). */
+int vu_ButtonGetState(HWND button);
+/* Destroys the control; 0 when destroyed, 1 when that failed. */
+int vu_ButtonDestroy(HWND button);
+/* Hides the control; 1 when it was hidden already, else 0. */
+int vu_ButtonHide(HWND button);
+/* Shows the control (SW_SHOWNORMAL); 1 when it was visible already, else 0. */
+int vu_ButtonShow(HWND button);
+/* Moves the control to x, y in its parent's client area, keeping its size; 0 moved, 1 failed. */
+int vu_ButtonMove(HWND button, int x, int y);
+/* Centres the control in its parent's client area; returns 0. */
+int vu_ButtonCenter(HWND button);
+/* Puts the control's position in its parent's client area into vu_Query; returns 0. */
+int vu_ButtonGetPos(HWND button);
+/* Gives the control an outer width and height, keeping its position; 0 resized, 1 failed. */
+int vu_ButtonResize(HWND button, int width, int height);
+/* Puts the control's outer width and height into vu_Query; returns 0. */
+int vu_ButtonGetSize(HWND button);
+/* Places the control at x, y sized to the parent's client area plus the deltas; 0 placed, 1 failed. */
+int vu_ButtonFit(HWND button, int x, int y, int width_delta, int height_delta);
+/* Disables the control; 1 when it was disabled already, else 0. */
+int vu_ButtonDisable(HWND button);
+/* Enables the control; 1 when it was enabled already, else 0. */
+int vu_ButtonEnable(HWND button);
+/* Invalidates the whole control: ERASED (with erase) or UNERASED; 0 done, 1 failed or other word. */
+int vu_ButtonRedraw(HWND button, const char* mode);
+/* Gives the control the keyboard focus; returns the window that had it before (or null). */
+HWND vu_ButtonSetFocus(HWND button);
+/* Leaves no window with the keyboard focus (the argument is not used); returns the window that had it. */
+HWND vu_ButtonDropFocus(HWND button);
 
 /* ------------------------------------------------------------------------------------
  * Edit and spin fields
