@@ -60,11 +60,7 @@ HWND vu_ButtonRecreate(HWND parent, int x, int y, int width, int height, const c
 {
     const Frame chosen = FrameOf(frame);
     const DWORD align = AlignmentOf(alignment);
-    // Without a parent there is no child to replace (a search under no window would walk
-    // the top-level windows).
-    if (parent != nullptr) {
-        if (HWND old = GetDlgItem(parent, id)) DestroyWindow(old);
-    }
+    if (HWND old = GetDlgItem(parent, id)) DestroyWindow(old);
     HWND button = CreateWindowExA(chosen.ex_style, "button", vu::TextOrEmpty(text), chosen.style,
                                   x, y, width, height, parent, ChildId(id), nullptr, nullptr);
     if (button == nullptr) return nullptr;
