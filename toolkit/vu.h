@@ -97,17 +97,21 @@ int vu_ButtonGetPos(HWND button);
 int vu_ButtonResize(HWND button, int width, int height);
 /* Puts the control's outer width and height into vu_Query; returns 0. */
 int vu_ButtonGetSize(HWND button);
-/* Places the control at x, y sized to the parent's client area plus the deltas; 0 placed, 1 failed. */
+/* Places the control at x, y, sized to the parent's client area plus the deltas; 0 placed,
+   1 failed. */
 int vu_ButtonFit(HWND button, int x, int y, int width_delta, int height_delta);
 /* Disables the control; 1 when it was disabled already, else 0. */
 int vu_ButtonDisable(HWND button);
 /* Enables the control; 1 when it was enabled already, else 0. */
 int vu_ButtonEnable(HWND button);
-/* Invalidates the whole control: ERASED (with erase) or UNERASED; 0 done, 1 failed or other word. */
+/* Invalidates the whole control: ERASED (with erase) or UNERASED; 0 done, 1 on failure, for a
+   null control or any other word. */
 int vu_ButtonRedraw(HWND button, const char* mode);
-/* Gives the control the keyboard focus; returns the window that had it before (or null). */
+/* Gives the control the keyboard focus; returns the window that had it before (or null; a null
+   control changes nothing). */
 HWND vu_ButtonSetFocus(HWND button);
-/* Leaves no window with the keyboard focus (the argument is not used); returns the window that had it. */
+/* Leaves no window with the keyboard focus (the argument is not used); returns the window that
+   had it. */
 HWND vu_ButtonDropFocus(HWND button);
 
 /* ------------------------------------------------------------------------------------
