@@ -188,16 +188,97 @@ HWND vu_ButtonDropFocus(HWND button);
  * Settings file and file copy
  * ---------------------------------------------------------------------------------- */
 /* @@settings */
+/* Reads one key of a profile file (a bare name lies in the Windows directory) into buffer,
+   cut to size - 1 characters, trailing blanks and enclosing quotes removed; returns the
+   characters placed (0 for a missing file, section or key, and for an empty value). */
+int vu_SettingsRead(const char* file, const char* section, const char* key, char* buffer,
+                    int size);
+/* Writes one key of a profile file, creating file and section as needed; 0 done, 1 failed. */
+int vu_SettingsWrite(const char* file, const char* section, const char* key, const char* value);
+/* Copies source onto destination (window unused). Words: SAVE_IF_EXIST (replace an existing
+   destination) NO_SAVE_IF_EXIST (only when the destination is absent); 0 copied, 1 not copied
+   (also for any other word). */
+int vu_FileCopy(HWND window, const char* destination, const char* source, const char* mode);
+/* Deletes a file; 0 deleted, 3 failed. */
+int vu_FileRemove(const char* path);
 
 /* ------------------------------------------------------------------------------------
  * String helpers
  * ---------------------------------------------------------------------------------- */
 /* @@strings */
+/* The difference record of vu_StrCompareDiff: positions 0..255 at most, no terminator written. */
+extern char vu_DiffSame[256];
+extern char vu_DiffFirst[256];
+extern char vu_DiffSecond[256];
+extern int vu_DiffLength;
+/* vu_StrCompare, and fills the difference record for the second text's positions (the first
+   256 of them): same characters in vu_DiffSame, the first text's differing characters in
+   vu_DiffFirst, the second text's characters beyond the first's end in vu_DiffSecond, '='
+   elsewhere; vu_DiffLength = length of second - length of first. */
+int vu_StrCompareDiff(const char* first, const char* second, int mode);
+/* Compares two texts: mode 0 ignoring case, 1 with case (locale-aware); negative, 0 or
+   positive. Any other mode gives 0. */
+int vu_StrCompare(const char* first, const char* second, int mode);
+/* Appends text to destination (which must have room); returns destination. */
+char* vu_StrAppend(char* destination, const char* text);
+/* Copies the first count characters of source (all of it when count <= 0) into destination;
+   returns destination. */
+char* vu_StrCopyN(char* destination, const char* source, int count);
+/* Number of characters of text. */
+int vu_StrLength(const char* text);
+/* Converts text in place: mode 0 to lower case, 1 to upper case, returning its length; any
+   other mode leaves it and returns the length of fallback. */
+int vu_StrCase(int mode, const char* fallback, char* text);
+/* Class of the character at position: 0 blank, 1 other, 2 digit, 3 lower-case letter,
+   4 upper-case letter (Windows-1252); a position outside the text gives 1. */
+int vu_CharClass(const char* text, int position);
+/* The character at position as a signed value (bytes 128..255 negative); 0 outside the text. */
+int vu_CharAt(const char* text, int position);
+/* Length of text plus one for every line feed and every tab. */
+int vu_StrTextSize(const char* text);
+/* Number of line feeds in text. */
+int vu_StrCountLines(const char* text);
+/* Number of line feeds in text minus one. */
+int vu_StrLastLine(const char* text);
+/* Writes value in decimal into destination; returns destination. */
+char* vu_IntToText(char* destination, int value);
+/* Appends values to destination as format says (%i %u %l %U integers, %f doubles whose
+   decimals are the format's digits in order, 2 by default, %s texts; other characters add
+   nothing), then a line feed; returns destination. */
+char* vu_FormatValues(char* destination, const char* format, ...);
 
 /* ------------------------------------------------------------------------------------
  * Text files and memory
  * ---------------------------------------------------------------------------------- */
 /* @@textfiles */
+/* Writes text as the whole content of a text file; 0 done, 2 not opened, 3 write error. */
+int vu_TextFileWrite(const char* path, const char* text);
+/* Adds text to an existing text file: an empty file gets the text alone, any other file the
+   text and a line feed at its end; 0 done (also for the empty text), 2 not opened, 3 error. */
+int vu_TextFileAddLine(const char* path, const char* text);
+/* Empties a text file (creating it); 0 done, 2 not opened, 3 write error. */
+int vu_TextFileClear(const char* path);
+/* Appends a text file's whole content to destination (which must have room); 0 done,
+   2 not opened, 3 read error. */
+int vu_TextFileRead(const char* path, char* destination);
+/* Number of lines (pieces of at most 1999 characters); -2 not opened, -3 read error. */
+int vu_TextFileLineCount(const char* path);
+/* Number of lines minus one, never below 0; -2 not opened, -3 read error. */
+int vu_TextFileLastLine(const char* path);
+/* Number of characters read in text mode; -2 not opened, -3 read error. */
+int vu_TextFileLength(const char* path);
+/* Number of characters plus number of lines; -2 not opened, -3 read error. */
+int vu_TextFileTextSize(const char* path);
+/* count cells of 4 zero bytes, or null (also for a negative count); release with vu_Free. */
+void* vu_AllocCells(int count);
+/* vu_AllocCells typed as 32-bit integers. */
+int* vu_AllocInts(int count);
+/* vu_AllocCells typed as 32-bit long integers. */
+long* vu_AllocLongs(int count);
+/* vu_AllocCells typed as single-precision floats. */
+float* vu_AllocFloats(int count);
+/* Releases memory from the vu_Alloc calls (null allowed); returns 0. */
+int vu_Free(void* memory);
 
 #ifdef __cplusplus
 }
