@@ -113,8 +113,9 @@ int vu_WindowRestyle(HWND window, const char* style);
    whole window, frame and caption included (others: no change). window is not used; returns 0.
    Every drawing call given a null or destroyed window draws nothing and returns as usual. */
 int vu_SetDrawArea(HWND window, const char* area);
-/* Draws text with its top-left corner at (x, y) in colour; a null font keeps the context's
-   font; background 0 is transparent, any other colour an opaque box behind the text. Returns 0. */
+/* Draws text with its top-left corner at (x, y) in colour; a null font (or a value that is no
+   font) keeps the context's font; background 0 is transparent, any other colour an opaque box
+   behind the text. Returns 0. */
 int vu_TextOut(HWND window, int x, int y, const char* text, COLORREF color, HFONT font,
                COLORREF background);
 /* Draws text raised: in white at (x, y), then in colour at (x + offset, y + offset), offset
