@@ -7,7 +7,6 @@
 
 namespace {
 
-
 int Clamp3(int offset) { return offset < -3 ? -3 : (offset > 3 ? 3 : offset); }
 
 // Text colour, font and background of vu_TextOut and the vertical text: background 0 is
