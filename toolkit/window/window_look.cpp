@@ -50,7 +50,14 @@ int vu_WindowBackColor(HWND window, COLORREF colour)
 
 int vu_WindowRedraw(HWND window, const char* mode) { return vu::geometry::Redraw(window, mode); }
 
-HWND vu_WindowSetFocus(HWND window) { return vu::geometry::SetFocusTo(window); }
+HWND vu_WindowSetFocus(HWND window)
+{
+    // Focusing a top-level window activates it first, and activation may already move the
+    // focus there; the answer is the window that had the focus before the call began.
+    const HWND before = GetFocus();
+    const HWND platform = vu::geometry::SetFocusTo(window);
+    return platform != nullptr || (window != nullptr && GetFocus() == window) ? before : nullptr;
+}
 
 HWND vu_WindowHasFocus(HWND window) { return vu::geometry::HasFocus(window); }
 
