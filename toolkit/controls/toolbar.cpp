@@ -68,6 +68,28 @@ const vu::Keyword<Side> kSides[] = {
 // The image index of the next button added or inserted; every new toolbar starts it at 0.
 int g_next_image = 0;
 
+// The platform's toolbar procedure, the same for every toolbar (they share one class).
+WNDPROC g_toolbar_proc = nullptr;
+
+// A toolbar that is neither flat nor transparent is erased with its class brush (the
+// colour that vu_ToolbarSetColor installs). Some toolbar implementations paint their
+// parent's background instead; this makes every platform erase as the documented one does.
+LRESULT CALLBACK ToolbarProc(HWND toolbar, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    if (message == WM_ERASEBKGND &&
+        !(GetWindowLongA(toolbar, GWL_STYLE) & (TBSTYLE_FLAT | TBSTYLE_TRANSPARENT)))
+        return DefWindowProcA(toolbar, message, wparam, lparam);
+    return CallWindowProcA(g_toolbar_proc, toolbar, message, wparam, lparam);
+}
+
+void EraseWithClassBrush(HWND toolbar)
+{
+    const WNDPROC proc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(toolbar, GWLP_WNDPROC));
+    if (proc == &ToolbarProc) return;
+    g_toolbar_proc = proc;
+    SetWindowLongPtrA(toolbar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ToolbarProc));
+}
+
 HINSTANCE ModuleOf(HWND window)
 {
     return reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
@@ -163,6 +185,7 @@ HWND vu_Toolbar(HWND parent, const char* frame, int height)
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kToolbarId)),
                                    ModuleOf(parent), nullptr);
     if (toolbar == nullptr) return nullptr;
+    EraseWithClassBrush(toolbar);
     SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     if (height > 0) {
         RECT k = {};
