@@ -167,6 +167,88 @@ HWND vu_ButtonDropFocus(HWND button);
  * Check buttons, up-down controls and group box
  * ---------------------------------------------------------------------------------- */
 /* @@check */
+/* Creates a check button at x, y sized to its text (width + 20, height at least 16, measured with
+   the parent's window font; no font set). Kind words: SQUARE (check box) ROUND (radio button),
+   both checking themselves on clicks and reporting them as WM_COMMAND with id; another word makes
+   no button. Returns the button, or null. */
+HWND vu_CheckButton(HWND parent, int x, int y, const char* kind, const char* text, int id);
+/* Checks the button; returns 0. */
+int vu_CheckButtonCheck(HWND button);
+/* Unchecks the button; returns 0. */
+int vu_CheckButtonUncheck(HWND button);
+/* Resizes the button to the new text (keeping its top-left corner) and sets it; 0 set, 1 not. */
+int vu_CheckButtonSetText(HWND button, const char* text);
+/* Copies at most 254 characters and a NUL into buffer (at least 255 bytes); returns the number of
+   characters copied (0 for a null buffer). */
+int vu_CheckButtonGetText(HWND button, char* buffer);
+/* The button's state word (BM_GETSTATE): the check state in the low two bits, 0x0004 pushed,
+   0x0008 focus. */
+int vu_CheckButtonGetState(HWND button);
+/* Destroys the button; 0 when destroyed, 1 when that failed. */
+int vu_CheckButtonDestroy(HWND button);
+/* Hides the button; 1 when it was hidden already, else 0. */
+int vu_CheckButtonHide(HWND button);
+/* Shows the button (SW_SHOWNORMAL); 1 when it was visible already, else 0. */
+int vu_CheckButtonShow(HWND button);
+/* Moves the button to x, y in its parent's client area, keeping its size; 0 moved, 1 failed. */
+int vu_CheckButtonMove(HWND button, int x, int y);
+/* Disables the button; 1 when it was disabled already, else 0. */
+int vu_CheckButtonDisable(HWND button);
+/* Enables the button; 1 when it was enabled already, else 0. */
+int vu_CheckButtonEnable(HWND button);
+/* Creates a vertical up-down control (id 9, no buddy) at x, y with the size, the limits and the
+   position; it reports to the parent with WM_VSCROLL. Border words: B (WS_BORDER; others: none).
+   Returns the control, or null. */
+HWND vu_UpDown(HWND parent, int x, int y, int width, int height, const char* border, int upper,
+               int lower, int position);
+/* As vu_UpDown, horizontal (UDS_HORZ), reporting with WM_HSCROLL. The vu_UpDown geometry members
+   below serve both kinds. */
+HWND vu_UpDownHorz(HWND parent, int x, int y, int width, int height, const char* border,
+                   int upper, int lower, int position);
+/* The position carried by a scroll message of control, given its two parameters in either order:
+   0 to 65535 (the high word of the parameter that is not the control), or -1 when neither
+   parameter is the control (or the control is null). */
+int vu_UpDownPos(HWND control, WPARAM first, LPARAM second);
+/* The same for the horizontal kind. */
+int vu_UpDownHorzPos(HWND control, WPARAM first, LPARAM second);
+/* Destroys the control; 0 when destroyed, 1 when that failed. */
+int vu_UpDownDestroy(HWND control);
+/* Hides the control; 1 when it was hidden already, else 0. */
+int vu_UpDownHide(HWND control);
+/* Shows the control (SW_SHOWNORMAL); 1 when it was visible already, else 0. */
+int vu_UpDownShow(HWND control);
+/* Moves the control to x, y in its parent's client area, keeping its size; 0 moved, 1 failed. */
+int vu_UpDownMove(HWND control, int x, int y);
+/* Centres the control in its parent's client area; returns 0. */
+int vu_UpDownCenter(HWND control);
+/* Puts the control's position in its parent's client area into vu_Query; returns 0. */
+int vu_UpDownGetPos(HWND control);
+/* Gives the control an outer width and height, keeping its position; 0 resized, 1 failed. */
+int vu_UpDownResize(HWND control, int width, int height);
+/* Puts the control's outer width and height into vu_Query; returns 0. */
+int vu_UpDownGetSize(HWND control);
+/* Places the control at x, y, sized to the parent's client area plus the deltas; 0 placed,
+   1 failed. */
+int vu_UpDownFit(HWND control, int x, int y, int width_delta, int height_delta);
+/* Disables the control; 1 when it was disabled already, else 0. */
+int vu_UpDownDisable(HWND control);
+/* Enables the control; 1 when it was enabled already, else 0. */
+int vu_UpDownEnable(HWND control);
+/* Invalidates the whole control: ERASED (with erase) or UNERASED; 0 done, 1 on failure, for a
+   null control or any other word. */
+int vu_UpDownRedraw(HWND control, const char* mode);
+/* Creates a group box (a titled frame, id 0) at x, y with the size; returns it, or null. */
+HWND vu_GroupBox(HWND parent, int x, int y, int width, int height, const char* title);
+/* Destroys the box; 0 when destroyed, 1 when that failed. */
+int vu_GroupBoxDestroy(HWND box);
+/* Hides the box; 1 when it was hidden already, else 0. */
+int vu_GroupBoxHide(HWND box);
+/* Shows the box (SW_SHOWNORMAL); 1 when it was visible already, else 0. */
+int vu_GroupBoxShow(HWND box);
+/* Moves the box to x, y in its parent's client area, keeping its size; 0 moved, 1 failed. */
+int vu_GroupBoxMove(HWND box, int x, int y);
+/* Gives the box an outer width and height, keeping its position; 0 resized, 1 failed. */
+int vu_GroupBoxResize(HWND box, int width, int height);
 
 /* ------------------------------------------------------------------------------------
  * Picture buttons
@@ -177,6 +259,72 @@ HWND vu_ButtonDropFocus(HWND button);
  * Toolbar
  * ---------------------------------------------------------------------------------- */
 /* @@toolbar */
+/* Creates a toolbar (id 1000, tooltips, no divider) in the parent and resets the image counter.
+   Frame words: NOBORDER BORDER BAR (others: none). A height above 0 places it at 0, 0, the
+   parent's client width - 2 wide; else it stays 0 x 0 until placed. Returns it, or null. */
+HWND vu_Toolbar(HWND parent, const char* frame, int height);
+/* Docks the toolbar along a side of its parent's client area less a 2-pixel margin. Side words:
+   T B L R; thickness is its height (T, B) or width (L, R); x, y shift it, extra lengthens it.
+   0 moved, 1 failed or another word. */
+int vu_ToolbarPlace(HWND toolbar, const char* side, int thickness, int x, int y, int extra);
+/* As vu_ToolbarPlace against the full client area (no margin). */
+int vu_ToolbarPlaceFlush(HWND toolbar, const char* side, int thickness, int x, int y, int extra);
+/* Makes colour the background of every toolbar of the process (their shared class); returns 0. */
+int vu_ToolbarSetColor(HWND toolbar, COLORREF colour);
+/* Sends the toolbar's notifications and commands to parent (TB_SETPARENT); returns 0. */
+int vu_ToolbarSetParent(HWND toolbar, HWND parent);
+/* Adds a button whose image is the named bitmap of the parent's module (the image index is the
+   counter's next value, used up even when the bitmap does not load). Type words: PUSH PUSHDOWN
+   PUSHDOWNGROUP (others: PUSH). State words: HIDE ACTIVE ACTIVEDOWN NONACTIVE NONACTIVEDOWN
+   (others: disabled). Wrap word: BREAK (row break after it; others: none). label: 0, a string
+   index or a text (cast). Clicks reach the parent as WM_COMMAND with id. Returns 0. */
+int vu_ToolbarAddButton(HWND toolbar, const char* type, const char* state, const char* wrap,
+                        const char* bitmap_name, INT_PTR label, int id);
+/* As vu_ToolbarAddButton, placing the button at position (from 1; a position outside 1 to the
+   button count + 1 places it at the end). Returns 0. */
+int vu_ToolbarInsertButton(HWND toolbar, const char* type, const char* state, const char* wrap,
+                           const char* bitmap_name, INT_PTR label, int position, int id);
+/* Adds a gap. Kind words: BUTT (a button-sized gap; width ignored) SPACE (a separator width
+   pixels wide, 0 or less: the platform's width); others: SPACE. Side words: SIDE BREAK (row break
+   after it); others: SIDE. Returns 0. */
+int vu_ToolbarAddSeparator(HWND toolbar, const char* kind, const char* side, int width);
+/* Sets the size of the toolbar's images (TB_SETBITMAPSIZE); returns 0. */
+int vu_ToolbarSetImageSize(HWND toolbar, int width, int height);
+/* Called by the parent on WM_NOTIFY with the record (TOOLTIPTEXTA*, <commctrl.h>): when it
+   asks for the tip of button id (TTN_NEEDTEXTA), points it at text (not copied; a null text is the
+   empty one). Any other record, or null, is left alone. Returns 0. */
+struct tagNMTTDISPINFOA;
+int vu_ToolbarTipText(struct tagNMTTDISPINFOA* record, int id, const char* text);
+/* Switches the toolbar between the flat and the raised look and redraws it; returns 0. */
+int vu_ToolbarToggleFlat(HWND toolbar);
+/* Gives button id the image number (from 1); 0 done, 1 for an unknown id. */
+int vu_ToolbarChangeImage(HWND toolbar, int id, int number);
+/* Shows button id checked; 0 done, 1 for an unknown id. */
+int vu_ToolbarCheckButton(HWND toolbar, int id);
+/* Shows button id unchecked; 0 done, 1 for an unknown id. */
+int vu_ToolbarUncheckButton(HWND toolbar, int id);
+/* Enables button id; 0 done, 1 for an unknown id. */
+int vu_ToolbarEnableButton(HWND toolbar, int id);
+/* Disables button id; 0 done, 1 for an unknown id. */
+int vu_ToolbarDisableButton(HWND toolbar, int id);
+/* Hides button id; 0 done, 1 for an unknown id. */
+int vu_ToolbarHideButton(HWND toolbar, int id);
+/* Shows button id again; 0 done, 1 for an unknown id. */
+int vu_ToolbarShowButton(HWND toolbar, int id);
+/* Shows button id pressed, without a click; 0 done, 1 for an unknown id. */
+int vu_ToolbarPressButton(HWND toolbar, int id);
+/* Shows button id released; 0 done, 1 for an unknown id. */
+int vu_ToolbarReleaseButton(HWND toolbar, int id);
+/* Deletes the button or gap at position (from 1); 0 done, 1 for a position outside the buttons. */
+int vu_ToolbarDeleteButton(HWND toolbar, int position);
+/* The state bits of button id (TB_GETSTATE), or -1 for an unknown id or no toolbar. */
+int vu_ToolbarButtonState(HWND toolbar, int id);
+/* Destroys the toolbar; 0 when destroyed, 1 when that failed. */
+int vu_ToolbarDestroy(HWND toolbar);
+/* Hides the toolbar; 1 when it was hidden already, else 0. */
+int vu_ToolbarHide(HWND toolbar);
+/* Shows the toolbar (SW_SHOW); 1 when it was visible already, else 0. */
+int vu_ToolbarShow(HWND toolbar);
 
 /* ------------------------------------------------------------------------------------
  * Progress bar, trackbar and status bar
