@@ -79,6 +79,69 @@ int vu_WindowRestyle(HWND window, const char* style);
  * Picture buttons
  * ---------------------------------------------------------------------------------- */
 /* @@picbutton */
+/* Alignment words of the set-picture calls: L R T B C LB LT RB RT (others: no alignment
+   bits). A button whose style is above 0x57FFFFFF (a disabled child) is left as it is. */
+/* Makes the button a bitmap button showing the named bitmap of the button's module; 0. */
+int vu_PicButtonSetBitmap(HWND button, const char* alignment, const char* bitmap);
+/* Makes the button an icon button showing the named icon of the button's module; 0. */
+int vu_PicButtonSetIcon(HWND button, const char* alignment, const char* icon);
+/* Makes the button an icon button showing a predefined icon: WINLOGO ASTERISK EXCLAMATION
+   HAND QUESTION APPLICATION (others: no icon); 0. */
+int vu_PicButtonSetSystemIcon(HWND button, const char* alignment, const char* icon);
+/* Creates an owner-drawn button that its parent paints (WM_DRAWITEM under id, see
+   vu_PicButtonDraw), that posts WM_MOUSEMOVE (lParam = the button) to its parent when the
+   mouse moves over it, and that lowers the system double-click time to 10 ms while hit-tested
+   (restored on its next message, its 200 ms timer, its destruction and the process's exit).
+   Frame words: B (thin border; others: none). Returns the button, or null. */
+HWND vu_PicButton(HWND parent, int x, int y, int width, int height, const char* frame, int id);
+/* The window procedure that vu_PicButton installs in its buttons. */
+LRESULT CALLBACK vu_PicButtonProc(HWND button, UINT message, WPARAM wparam, LPARAM lparam);
+/* For the parent's WM_DRAWITEM: when id is the button's, copies the pressed bitmap (item
+   selected) or the normal one, unscaled, into the item's rectangle. Bitmaps are resources of
+   the parent's module; a missing one draws nothing. Returns 0. */
+int vu_PicButtonDraw(HWND button, int id, const DRAWITEMSTRUCT* item, const char* bitmap,
+                     const char* pressed_bitmap);
+/* Copies the named bitmap of the parent's module unscaled over the button's client area
+   (until the button repaints itself); 0. */
+int vu_PicButtonPaint(HWND button, const char* bitmap);
+/* Gives the button the font and repaints it; 0. */
+int vu_PicButtonSetFont(HWND button, HFONT font);
+/* Sets the button's text: 0 done, 1 failed. */
+int vu_PicButtonSetText(HWND button, const char* text);
+/* Copies the button's text into buffer (which must hold 255 bytes; at most 254 characters
+   and the terminator are written); returns the length copied. */
+int vu_PicButtonGetText(HWND button, char* buffer);
+/* Gives the button its pushed look; 0. */
+int vu_PicButtonPress(HWND button);
+/* Takes the pushed look off the button; 0. */
+int vu_PicButtonRelease(HWND button);
+/* The button's BM_GETSTATE flags (BST_PUSHED, BST_FOCUS, check state). */
+int vu_PicButtonGetState(HWND button);
+/* Destroys the button: 0 destroyed, 1 failed. */
+int vu_PicButtonDestroy(HWND button);
+/* Hides the button: 1 when it was hidden already, else 0. */
+int vu_PicButtonHide(HWND button);
+/* Shows the button (normal state): 1 when it was visible already, else 0. */
+int vu_PicButtonShow(HWND button);
+/* Moves the button to (x, y) of the parent's client area: 0 moved, 1 failed. */
+int vu_PicButtonMove(HWND button, int x, int y);
+/* Centres the button in its parent's client area; 0. */
+int vu_PicButtonCenter(HWND button);
+/* vu_Query := the button's position in its parent's client area; 0. */
+int vu_PicButtonGetPos(HWND button);
+/* Resizes the button: 0 resized, 1 failed. */
+int vu_PicButtonResize(HWND button, int width, int height);
+/* vu_Query := the button's outer width and height; 0. */
+int vu_PicButtonGetSize(HWND button);
+/* Places the button at (x, y), sized to the parent's client area plus the deltas:
+   0 placed, 1 failed. */
+int vu_PicButtonFit(HWND button, int x, int y, int width_delta, int height_delta);
+/* Disables the button and repaints it with erase; always returns 1. */
+int vu_PicButtonDisable(HWND button);
+/* Enables the button and repaints it with erase; always returns 0. */
+int vu_PicButtonEnable(HWND button);
+/* Repaints the button: ERASED (with erase) or UNERASED; 0 done, 1 failed or another word. */
+int vu_PicButtonRedraw(HWND button, const char* mode);
 
 /* ------------------------------------------------------------------------------------
  * Toolbar
