@@ -89,6 +89,88 @@ int vu_WindowRestyle(HWND window, const char* style);
  * Progress bar, trackbar and status bar
  * ---------------------------------------------------------------------------------- */
 /* @@bars */
+/* Creates a progress bar (frame NORMAL SUNKEN; others: plain) with the range 0..maximum (low 16
+   bits kept) and the step; returns the bar, or null. */
+HWND vu_Progress(HWND parent, int x, int y, int width, int height, const char* frame,
+                 unsigned int maximum, int step);
+/* Destroys old and makes a new progress bar in its parent as vu_Progress; returns the new bar. */
+HWND vu_ProgressRecreate(HWND old, int x, int y, int width, int height, const char* frame,
+                         unsigned int maximum, int step);
+/* Advances the bar by its step; returns 0. */
+int vu_ProgressStep(HWND bar);
+/* Background colour of every progress bar of the process (their shared class); returns 0. */
+int vu_ProgressSetColor(HWND bar, COLORREF colour);
+/* Geometry members of the progress bar: as the push button's (show uses SW_SHOW). */
+int vu_ProgressDestroy(HWND bar);
+int vu_ProgressHide(HWND bar);
+int vu_ProgressShow(HWND bar);
+int vu_ProgressMove(HWND bar, int x, int y);
+int vu_ProgressCenter(HWND bar);
+int vu_ProgressGetPos(HWND bar);
+int vu_ProgressResize(HWND bar, int width, int height);
+int vu_ProgressGetSize(HWND bar);
+int vu_ProgressFit(HWND bar, int x, int y, int width_delta, int height_delta);
+
+/* Creates a trackbar with automatic ticks: orientation H V (others: H), frame NORMAL SUNKEN BAR
+   EDGE (others: NORMAL), range 0..maximum (low 16 bits), page size, position; the bar or null. */
+HWND vu_Trackbar(HWND parent, const char* orientation, int x, int y, int width, int height,
+                 const char* frame, unsigned int maximum, int page_size, int position);
+/* Destroys old and makes a new trackbar in its parent as vu_Trackbar; returns the new bar. */
+HWND vu_TrackbarRecreate(HWND old, const char* orientation, int x, int y, int width,
+                         int height, const char* frame, unsigned int maximum, int page_size,
+                         int position);
+/* One value of the trackbar: TICS (tick count) CLICKSTEPS (page size) SLIDERPOS (position)
+   SLIDERPOSNR (range maximum) BUTTLENGTH (slider length); 0 for another word. */
+int vu_TrackbarGet(HWND bar, const char* what);
+/* Moves the slider to position and redraws; returns 0. */
+int vu_TrackbarSetPos(HWND bar, int position);
+/* Geometry members of the trackbar: as the push button's (show uses SW_SHOW). */
+int vu_TrackbarDestroy(HWND bar);
+int vu_TrackbarHide(HWND bar);
+int vu_TrackbarShow(HWND bar);
+int vu_TrackbarMove(HWND bar, int x, int y);
+int vu_TrackbarCenter(HWND bar);
+int vu_TrackbarGetPos(HWND bar);
+int vu_TrackbarResize(HWND bar, int width, int height);
+int vu_TrackbarGetSize(HWND bar);
+int vu_TrackbarFit(HWND bar, int x, int y, int width_delta, int height_delta);
+int vu_TrackbarDisable(HWND bar);
+int vu_TrackbarEnable(HWND bar);
+int vu_TrackbarRedraw(HWND bar, const char* mode);
+HWND vu_TrackbarSetFocus(HWND bar);
+HWND vu_TrackbarDropFocus(HWND bar);
+
+/* Creates a status bar along the bottom of parent: NOBAR NOBARSIZEGRIP BAR BARSIZEGRIP
+   (others: NOBAR); returns the bar, or null. */
+HWND vu_StatusBar(HWND parent, const char* style);
+/* Destroys old, makes a new status bar in its parent and posts WM_SIZE (0, 0) to the parent;
+   returns the new bar. */
+HWND vu_StatusBarRecreate(HWND old, const char* style);
+/* Lays out part 1..20 as an empty borderless part of width after the parts before it (the
+   layout is shared by all status bars); 0, or 1 for a part number outside 1..20. */
+int vu_StatusBarPart(HWND bar, int part, int width);
+/* As vu_StatusBarPart, with text and border kind SUNKEN FLAT BAR (others: sunken); 0, or 1
+   for a part number outside 1..20. */
+int vu_StatusBarPartText(HWND bar, int part, int width, const char* kind, const char* text);
+/* Sets the text of part 1..20 with border kind SUNKEN FLAT BAR (others: sunken) and redraws;
+   0, or 1 for a part number outside 1..20. */
+int vu_StatusBarSetText(HWND bar, int part, const char* kind, const char* text);
+/* Copies the text of part 1..20 into buffer, which must hold it and its NUL; returns its
+   length (0 and an empty buffer for a part number outside 1..20). */
+int vu_StatusBarGetText(HWND bar, int part, char* buffer);
+/* Gives the bar a font and redraws; returns 0. */
+int vu_StatusBarSetFont(HWND bar, HFONT font);
+/* Background colour of every status bar of the process (their shared class); returns 0. */
+int vu_StatusBarSetColor(HWND bar, COLORREF colour);
+/* Geometry members of the status bar: destroy, hide, show (SW_SHOW) as the push button's. */
+int vu_StatusBarDestroy(HWND bar);
+int vu_StatusBarHide(HWND bar);
+int vu_StatusBarShow(HWND bar);
+/* Moves the bar to (0, y) and remembers y, where a finished part layout puts it back;
+   0 moved, 1 failed. */
+int vu_StatusBarMove(HWND bar, int y);
+/* vu_Query.y := the bar's y in its parent's client area (vu_Query.x unchanged); returns 0. */
+int vu_StatusBarGetPos(HWND bar);
 
 /* ------------------------------------------------------------------------------------
  * List view
