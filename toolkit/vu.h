@@ -160,6 +160,9 @@ int vu_StatusBarSetText(HWND bar, int part, const char* kind, const char* text);
 int vu_StatusBarGetText(HWND bar, int part, char* buffer);
 /* Gives the bar a font and redraws; returns 0. */
 int vu_StatusBarSetFont(HWND bar, HFONT font);
+/* The status bar family's vu_CreatePointFont: the same font; the caller owns it. */
+HFONT vu_StatusBarCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                                  const char* face);
 /* Background colour of every status bar of the process (their shared class); returns 0. */
 int vu_StatusBarSetColor(HWND bar, COLORREF colour);
 /* Geometry members of the status bar: destroy, hide, show (SW_SHOW) as the push button's. */
@@ -181,6 +184,54 @@ int vu_StatusBarGetPos(HWND bar);
  * Combobox
  * ---------------------------------------------------------------------------------- */
 /* @@combobox */
+/* Entry numbers: 0 is the control's own text (edit field or drop-down caption), n >= 1 the list
+   item at position n - 1. */
+/* Creates a combobox of kind READDROP WRITEDROP READDROPSORT WRITEDROPSORT SIMPLE SIMPLESORT
+   (others: no kind bit); returns the control, or null. */
+HWND vu_ComboBox(HWND parent, int x, int y, int width, int height, const char* kind);
+/* Limits the edit field to maximum characters; returns 0. */
+int vu_ComboBoxLimitText(HWND combo, int maximum);
+/* Adds an item (in sorted place for the sorted kinds); 0, or 1 when the list refused it. */
+int vu_ComboBoxAddString(HWND combo, const char* text);
+/* Entry 0: sets the control's text; entry n: inserts an item at position n - 1 (the items from
+   there move down); 0, or 1 when the platform refused it. */
+int vu_ComboBoxSetText(HWND combo, int entry, const char* text);
+/* Copies an entry into buffer (255 bytes for entry 0, the item's length + 1 for an item);
+   returns its length, or -1 when no item stands at that position. */
+int vu_ComboBoxGetText(HWND combo, int entry, char* buffer);
+/* The length of an entry (254 at most for entry 0), or -1 when no item stands there. */
+int vu_ComboBoxGetTextLength(HWND combo, int entry);
+/* The selected characters of the edit field (255 at most) in a buffer shared by all comboboxes
+   and overwritten by the next call; with nothing selected at position 0, the previous answer. */
+const char* vu_ComboBoxGetSelText(HWND combo);
+/* Gives the control a font and redraws; returns 0. */
+int vu_ComboBoxSetFont(HWND combo, HFONT font);
+/* The combobox family's vu_CreatePointFont: the same font; the caller owns it. */
+HFONT vu_ComboBoxCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                                 const char* face);
+/* Writes exactly the characters of one entry to path (created or emptied; entry 0 gives at most
+   254): 0 done, 2 not created, 3 write failed or short, or no item at that entry. */
+int vu_ComboBoxSaveFile(HWND combo, int entry, const char* path);
+/* Sets entry 0 or inserts item n from the first 255 bytes of path (a missing file is created
+   empty): 0 done, 2 not opened, 3 read failed or the item could not be placed, 4 the file has
+   65,536 bytes or more (nothing changed). */
+int vu_ComboBoxLoadFile(HWND combo, int entry, const char* path);
+/* Geometry members of the combobox: as the push button's (show uses SW_SHOW, redraw always
+   erases); vu_ComboBoxHasFocus is 0 when the control or its edit field has the focus, else 1. */
+int vu_ComboBoxDestroy(HWND combo);
+int vu_ComboBoxHide(HWND combo);
+int vu_ComboBoxShow(HWND combo);
+int vu_ComboBoxMove(HWND combo, int x, int y);
+int vu_ComboBoxCenter(HWND combo);
+int vu_ComboBoxGetPos(HWND combo);
+int vu_ComboBoxResize(HWND combo, int width, int height);
+int vu_ComboBoxGetSize(HWND combo);
+int vu_ComboBoxFit(HWND combo, int x, int y, int width_delta, int height_delta);
+int vu_ComboBoxDisable(HWND combo);
+int vu_ComboBoxEnable(HWND combo);
+int vu_ComboBoxRedraw(HWND combo);
+HWND vu_ComboBoxSetFocus(HWND combo);
+int vu_ComboBoxHasFocus(HWND combo);
 
 /* ------------------------------------------------------------------------------------
  * Text editor and its printing

@@ -132,10 +132,19 @@ TEST(StatusBar, TextsCarryTheirPartKinds)
     EXPECT_EQ(vu_StatusBarGetText(bar, 1, text), 0);
     EXPECT_EQ(vu_StatusBarGetText(bar, 1, nullptr), 0);
 
-    HFONT font = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
+    HFONT font = vu_StatusBarCreatePointFont(bar, 10, 300, 0, 0, "ARIAL");
+    ASSERT_NE(font, nullptr);
+    LOGFONTA lf = {};
+    GetObjectA(font, sizeof lf, &lf);
+    HDC dc = GetDC(bar);
+    EXPECT_EQ(lf.lfHeight, -MulDiv(10, GetDeviceCaps(dc, LOGPIXELSY), 72));
+    ReleaseDC(bar, dc);
+    EXPECT_EQ(lf.lfWeight, 300);
+    EXPECT_STREQ(lf.lfFaceName, "ARIAL");
     EXPECT_EQ(vu_StatusBarSetFont(bar, font), 0);
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(bar, WM_GETFONT, 0, 0)), font);
     DestroyWindow(parent);
+    DeleteObject(font);
 }
 
 TEST(StatusBar, BarePartsHaveNoBorderAndNoText)

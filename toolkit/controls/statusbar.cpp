@@ -132,6 +132,8 @@ int vu_StatusBarSetFont(HWND bar, HFONT font)
     return 0;
 }
 
+HFONT vu_StatusBarCreatePointFont(HWND window, int points, int weight, int style, int reserved, const char* face) { return vu_CreatePointFont(window, points, weight, style, reserved, face); }
+
 int vu_StatusBarSetColor(HWND bar, COLORREF colour) { return vu::SetClassBackColor(bar, colour); }
 
 int vu_StatusBarDestroy(HWND bar) { return vu::geometry::Destroy(bar); }
