@@ -179,6 +179,86 @@ int vu_StatusBarGetPos(HWND bar);
  * List view
  * ---------------------------------------------------------------------------------- */
 /* @@listview */
+/* Rows count from 1, columns from 0. A cell read back holds 254 characters at most. */
+/* Creates a report-style list view with editable first cells; with x, y, width and height all 0
+   it fills the parent's client area. Returns the control, or null. */
+HWND vu_ListView(HWND parent, int x, int y, int width, int height);
+/* Sets the cells' text and text background colours and redraws; 0, or 1 when the redraw failed. */
+int vu_ListViewSetColors(HWND list, COLORREF text, COLORREF background);
+/* Inserts column number column with a width, alignment L C R (others: as the previous insertion,
+   left at first) and header text; returns the new column's index, or -1. */
+int vu_ListViewInsertColumn(HWND list, int width, const char* alignment, const char* text,
+                            int column);
+/* Deletes a column; returns 0. */
+int vu_ListViewDeleteColumn(HWND list, int column);
+/* The width of a column, or -1 when the platform answers more than 2,000. */
+int vu_ListViewGetColumnWidth(HWND list, int column);
+/* Inserts an empty row as row n (rows from n move down); 0, or 1 when the platform refused. */
+int vu_ListViewInsertRow(HWND list, int row);
+/* Sets cell (row, column), first inserting row n when this list view's last added row was
+   another; 0, or 1 when the cell could not be set. */
+int vu_ListViewAddCell(HWND list, const char* text, int row, int column);
+/* Sets cell (row, column) without inserting; 0, or 1 when there is no such row. */
+int vu_ListViewSetCell(HWND list, const char* text, int row, int column);
+/* Copies cell (row, column) into buffer (255 bytes); returns its length. */
+int vu_ListViewGetCell(HWND list, char* buffer, int row, int column);
+/* Deletes row n; returns 0. */
+int vu_ListViewDeleteRow(HWND list, int row);
+/* Deletes every row; returns 0. */
+int vu_ListViewDeleteAllRows(HWND list);
+/* The number of rows. */
+int vu_ListViewGetRowCount(HWND list);
+/* The number of rows that fit in the visible area. */
+int vu_ListViewGetCountPerPage(HWND list);
+/* Redraws row n; 0 on success, 1 on failure. */
+int vu_ListViewUpdateRow(HWND list, int row);
+/* Focuses the list view and starts editing row n's first cell in place; 0 when an edit field
+   opened, else 1. */
+int vu_ListViewEditLabel(HWND list, int row);
+/* The in-place edit field, or null when no label is being edited. */
+HWND vu_ListViewGetEditControl(HWND list);
+/* Focuses the list view and finds the first row whose first cell begins with text; its row
+   number, or -1. */
+int vu_ListViewFindRow(HWND list, const char* text);
+/* Gives the list view a font and redraws; returns 0. */
+int vu_ListViewSetFont(HWND list, HFONT font);
+/* The list view family's vu_CreatePointFont: the same font; the caller owns it. */
+HFONT vu_ListViewCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                                 const char* face);
+/* For WM_NOTIFY (other is compared with list: equal means nothing to do, answer 0): the clicked
+   column 0..254 of an LVN_COLUMNCLICK, else -1. */
+int vu_ListViewColumnClicked(HWND list, HWND other, const NMHDR* header);
+/* For WM_NOTIFY: limits a started label edit to 255 characters and puts an accepted label into
+   the row's first cell; returns 0. */
+int vu_ListViewLabelEditNotify(HWND list, HWND other, const NMHDR* header);
+/* For WM_NOTIFY: a click on column 0 sorts the sending list view (the first click since the last
+   label edit with no order, later ones with a comparison that always answers 1); returns 0. */
+int vu_ListViewSortNotify(HWND list, HWND other, const NMHDR* header);
+/* Writes every row as one line, each cell (19 characters at most) followed by the separator
+   COMMA POINT TAB SPACE STAR PLUS MINUS VLINE (others: none); mode WRITE or APPEND (others:
+   WRITE). 0 done, 2 not opened, 3 write error. Fewer than 1 column: nothing is done, 0. */
+int vu_ListViewSaveFile(HWND list, const char* mode, const char* path, int columns,
+                        const char* separator);
+/* Reads such lines into rows placed first in file order (mode WRITE deletes the rows first);
+   separator as vu_ListViewSaveFile, another word splits on its first character (an empty word:
+   one cell per line). Cells keep 254 characters; a line ends its row. 0 done, 2 not opened,
+   3 read error, 4 the file has more than 30,000 characters (nothing changed). */
+int vu_ListViewLoadFile(HWND list, const char* mode, const char* path, int columns,
+                        const char* separator);
+/* Geometry members of the list view: as the push button's, except that Move and Fit return the
+   platform's result (non-zero on success) and Redraw always erases. */
+int vu_ListViewDestroy(HWND list);
+int vu_ListViewHide(HWND list);
+int vu_ListViewShow(HWND list);
+int vu_ListViewMove(HWND list, int x, int y);
+int vu_ListViewCenter(HWND list);
+int vu_ListViewGetPos(HWND list);
+int vu_ListViewResize(HWND list, int width, int height);
+int vu_ListViewGetSize(HWND list);
+int vu_ListViewFit(HWND list, int x, int y, int width_delta, int height_delta);
+int vu_ListViewDisable(HWND list);
+int vu_ListViewEnable(HWND list);
+int vu_ListViewRedraw(HWND list);
 
 /* ------------------------------------------------------------------------------------
  * Combobox
