@@ -189,6 +189,8 @@ int vu_ListViewLoadFile(HWND list, const char* mode, const char* path, int colum
     // Second reading: the rows, at most the counted characters.
     file = std::fopen(path, "r");
     if (file == nullptr) return 2;
+    // The rows are built without painting each one; the list view redraws once at the end.
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     RowReader reader(list, columns, split);
     char block[4096];
     std::size_t left = total;
@@ -202,5 +204,7 @@ int vu_ListViewLoadFile(HWND list, const char* mode, const char* path, int colum
     std::clearerr(file);
     std::fclose(file);
     reader.Finish();  // the rows read so far stay, also after a read error
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
     return failed ? 3 : 0;
 }
