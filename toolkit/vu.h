@@ -59,11 +59,104 @@ int vu_WindowRestyle(HWND window, const char* style);
  * Window operations
  * ---------------------------------------------------------------------------------- */
 /* @@window-ops */
+/* Set by vu_WindowBorder's TRANSPARENT FLAT FLAT_BORDER SUNKEN (for every window, never cleared);
+   makes its NORMAL also set the style to WS_DLGFRAME. */
+extern int vu_BorderChanged;
+/* Border words: TRANSPARENT FLAT FLAT_BORDER SUNKEN NORMAL NORMAL_SUNKEN (others: no change);
+   hides, restyles, restores the rectangle and shows normal; returns 0. */
+int vu_WindowBorder(HWND window, const char* border);
+/* "ON" adds the sizing frame, "OFF" toggles it (removes one that is there); others: no change.
+   Hides, restyles, restores the rectangle and shows normal; returns 0. */
+int vu_WindowSizeFrame(HWND window, const char* mode);
+/* Hides the window and moves it to (0, 0); 0 on success, 1 on failure. */
+int vu_WindowHide(HWND window);
+/* Shows the window (SW_SHOW); 1 when it was visible before, 0 when it was hidden. */
+int vu_WindowShow(HWND window);
+/* Moves the window to screen (x, y) keeping its size; VU_KEEP keeps a coordinate; returns 0. */
+int vu_WindowMove(HWND window, int x, int y);
+/* Centres the window on the screen (half a caption height above centre), keeping its size; 0. */
+int vu_WindowCenter(HWND window);
+/* vu_Query := the window's left and top in screen pixels; returns 0. */
+int vu_WindowGetPos(HWND window);
+/* Outer size := width x (height + one caption height), keeping the top-left corner; VU_KEEP
+   keeps the current width or outer height; returns 0. */
+int vu_WindowResize(HWND window, int width, int height);
+/* Shows the window maximised; 1 when it was hidden before, 0 when it was visible. */
+int vu_WindowMaximize(HWND window);
+/* vu_Query := the window's outer width and height; returns 0. */
+int vu_WindowGetSize(HWND window);
+/* Sets the title text (null: empty); returns 0. */
+int vu_WindowSetText(HWND window, const char* text);
+/* Copies at most max characters of the title and a NUL into buffer (max + 1 bytes); returns
+   the number of characters copied. */
+int vu_WindowGetText(HWND window, char* buffer, int max);
+/* Paints the window's class background in colour (0x00BBGGRR) and repaints; returns 0. */
+int vu_WindowBackColor(HWND window, COLORREF colour);
+/* "ERASED" / "UNERASED": invalidates the whole window with or without erase; 0 on success,
+   1 on failure or for any other word. */
+int vu_WindowRedraw(HWND window, const char* mode);
+/* Gives the window the keyboard focus; returns the window that had it before (or null). */
+HWND vu_WindowSetFocus(HWND window);
+/* Returns the window itself when it has the keyboard focus, else null. */
+HWND vu_WindowHasFocus(HWND window);
+/* Class icon := the icon resource of that name from the window's module; returns 0. */
+int vu_WindowIcon(HWND window, const char* icon_name);
+/* Class icon := a predefined platform icon (IDI_APPLICATION and its kin); returns 0. */
+int vu_WindowSysIcon(HWND window, const char* icon_id);
 
 /* ------------------------------------------------------------------------------------
  * Control geometry members and push buttons
  * ---------------------------------------------------------------------------------- */
 /* @@button */
+/* Creates a push button (class "button", BS_PUSHLIKE, the stock GUI font) at x, y in the parent's
+   client area; clicks reach the parent as WM_COMMAND with id. Alignment words: L R T B C LB LT RB
+   RT (others: C). Frame words: NORMAL SHADOW SUNKEN SUNKEN_SHADOW BAR BAR_SHADOW EDGE EDGE_SHADOW
+   (others: NORMAL). Returns the button, or null. */
+HWND vu_Button(HWND parent, int x, int y, int width, int height, const char* text,
+               const char* alignment, const char* frame, int id);
+/* Destroys the parent's child with this id (if any) and creates a button in its place with the
+   same words (alignment added after creation, no BS_PUSHLIKE, the platform's default font).
+   Returns the new button, or null. */
+HWND vu_ButtonRecreate(HWND parent, int x, int y, int width, int height, const char* text,
+                       const char* alignment, const char* frame, int id);
+/* Draws the button pushed in, without a click; returns 0. */
+int vu_ButtonPress(HWND button);
+/* Draws the button released, without a click; returns 0. */
+int vu_ButtonRelease(HWND button);
+/* The button's state word (BM_GETSTATE: 0x0004 pushed, 0x0008 focus, low two bits checked). */
+int vu_ButtonGetState(HWND button);
+/* Destroys the control; 0 when destroyed, 1 when that failed. */
+int vu_ButtonDestroy(HWND button);
+/* Hides the control; 1 when it was hidden already, else 0. */
+int vu_ButtonHide(HWND button);
+/* Shows the control (SW_SHOWNORMAL); 1 when it was visible already, else 0. */
+int vu_ButtonShow(HWND button);
+/* Moves the control to x, y in its parent's client area, keeping its size; 0 moved, 1 failed. */
+int vu_ButtonMove(HWND button, int x, int y);
+/* Centres the control in its parent's client area; returns 0. */
+int vu_ButtonCenter(HWND button);
+/* Puts the control's position in its parent's client area into vu_Query; returns 0. */
+int vu_ButtonGetPos(HWND button);
+/* Gives the control an outer width and height, keeping its position; 0 resized, 1 failed. */
+int vu_ButtonResize(HWND button, int width, int height);
+/* Puts the control's outer width and height into vu_Query; returns 0. */
+int vu_ButtonGetSize(HWND button);
+/* Places the control at x, y, sized to the parent's client area plus the deltas; 0 placed,
+   1 failed. */
+int vu_ButtonFit(HWND button, int x, int y, int width_delta, int height_delta);
+/* Disables the control; 1 when it was disabled already, else 0. */
+int vu_ButtonDisable(HWND button);
+/* Enables the control; 1 when it was enabled already, else 0. */
+int vu_ButtonEnable(HWND button);
+/* Invalidates the whole control: ERASED (with erase) or UNERASED; 0 done, 1 on failure, for a
+   null control or any other word. */
+int vu_ButtonRedraw(HWND button, const char* mode);
+/* Gives the control the keyboard focus; returns the window that had it before (or null; a null
+   control changes nothing). */
+HWND vu_ButtonSetFocus(HWND button);
+/* Leaves no window with the keyboard focus (the argument is not used); returns the window that
+   had it. */
+HWND vu_ButtonDropFocus(HWND button);
 
 /* ------------------------------------------------------------------------------------
  * Edit and spin fields
@@ -326,8 +419,9 @@ int vu_ComboBoxHasFocus(HWND combo);
    whole window, frame and caption included (others: no change). window is not used; returns 0.
    Every drawing call given a null or destroyed window draws nothing and returns as usual. */
 int vu_SetDrawArea(HWND window, const char* area);
-/* Draws text with its top-left corner at (x, y) in colour; a null font keeps the context's
-   font; background 0 is transparent, any other colour an opaque box behind the text. Returns 0. */
+/* Draws text with its top-left corner at (x, y) in colour; a null font (or a value that is no
+   font) keeps the context's font; background 0 is transparent, any other colour an opaque box
+   behind the text. Returns 0. */
 int vu_TextOut(HWND window, int x, int y, const char* text, COLORREF color, HFONT font,
                COLORREF background);
 /* Draws text raised: in white at (x, y), then in colour at (x + offset, y + offset), offset
@@ -416,16 +510,97 @@ int vu_SetPixel(HWND window, int x, int y, COLORREF color);
  * Settings file and file copy
  * ---------------------------------------------------------------------------------- */
 /* @@settings */
+/* Reads one key of a profile file (a bare name lies in the Windows directory) into buffer,
+   cut to size - 1 characters, trailing blanks and enclosing quotes removed; returns the
+   characters placed (0 for a missing file, section or key, and for an empty value). */
+int vu_SettingsRead(const char* file, const char* section, const char* key, char* buffer,
+                    int size);
+/* Writes one key of a profile file, creating file and section as needed; 0 done, 1 failed. */
+int vu_SettingsWrite(const char* file, const char* section, const char* key, const char* value);
+/* Copies source onto destination (window unused). Words: SAVE_IF_EXIST (replace an existing
+   destination) NO_SAVE_IF_EXIST (only when the destination is absent); 0 copied, 1 not copied
+   (also for any other word). */
+int vu_FileCopy(HWND window, const char* destination, const char* source, const char* mode);
+/* Deletes a file; 0 deleted, 3 failed. */
+int vu_FileRemove(const char* path);
 
 /* ------------------------------------------------------------------------------------
  * String helpers
  * ---------------------------------------------------------------------------------- */
 /* @@strings */
+/* The difference record of vu_StrCompareDiff: positions 0..255 at most, no terminator written. */
+extern char vu_DiffSame[256];
+extern char vu_DiffFirst[256];
+extern char vu_DiffSecond[256];
+extern int vu_DiffLength;
+/* vu_StrCompare, and fills the difference record for the second text's positions (the first
+   256 of them): same characters in vu_DiffSame, the first text's differing characters in
+   vu_DiffFirst, the second text's characters beyond the first's end in vu_DiffSecond, '='
+   elsewhere; vu_DiffLength = length of second - length of first. */
+int vu_StrCompareDiff(const char* first, const char* second, int mode);
+/* Compares two texts: mode 0 ignoring case, 1 with case (locale-aware); negative, 0 or
+   positive. Any other mode gives 0. */
+int vu_StrCompare(const char* first, const char* second, int mode);
+/* Appends text to destination (which must have room); returns destination. */
+char* vu_StrAppend(char* destination, const char* text);
+/* Copies the first count characters of source (all of it when count <= 0) into destination;
+   returns destination. */
+char* vu_StrCopyN(char* destination, const char* source, int count);
+/* Number of characters of text. */
+int vu_StrLength(const char* text);
+/* Converts text in place: mode 0 to lower case, 1 to upper case, returning its length; any
+   other mode leaves it and returns the length of fallback. */
+int vu_StrCase(int mode, const char* fallback, char* text);
+/* Class of the character at position: 0 blank, 1 other, 2 digit, 3 lower-case letter,
+   4 upper-case letter (Windows-1252); a position outside the text gives 1. */
+int vu_CharClass(const char* text, int position);
+/* The character at position as a signed value (bytes 128..255 negative); 0 outside the text. */
+int vu_CharAt(const char* text, int position);
+/* Length of text plus one for every line feed and every tab. */
+int vu_StrTextSize(const char* text);
+/* Number of line feeds in text. */
+int vu_StrCountLines(const char* text);
+/* Number of line feeds in text minus one. */
+int vu_StrLastLine(const char* text);
+/* Writes value in decimal into destination; returns destination. */
+char* vu_IntToText(char* destination, int value);
+/* Appends values to destination as format says (%i %u %l %U integers, %f doubles whose
+   decimals are the format's digits in order, 2 by default, %s texts; other characters add
+   nothing), then a line feed; returns destination. */
+char* vu_FormatValues(char* destination, const char* format, ...);
 
 /* ------------------------------------------------------------------------------------
  * Text files and memory
  * ---------------------------------------------------------------------------------- */
 /* @@textfiles */
+/* Writes text as the whole content of a text file; 0 done, 2 not opened, 3 write error. */
+int vu_TextFileWrite(const char* path, const char* text);
+/* Adds text to an existing text file: an empty file gets the text alone, any other file the
+   text and a line feed at its end; 0 done (also for the empty text), 2 not opened, 3 error. */
+int vu_TextFileAddLine(const char* path, const char* text);
+/* Empties a text file (creating it); 0 done, 2 not opened, 3 write error. */
+int vu_TextFileClear(const char* path);
+/* Appends a text file's whole content to destination (which must have room); 0 done,
+   2 not opened, 3 read error. */
+int vu_TextFileRead(const char* path, char* destination);
+/* Number of lines (pieces of at most 1999 characters); -2 not opened, -3 read error. */
+int vu_TextFileLineCount(const char* path);
+/* Number of lines minus one, never below 0; -2 not opened, -3 read error. */
+int vu_TextFileLastLine(const char* path);
+/* Number of characters read in text mode; -2 not opened, -3 read error. */
+int vu_TextFileLength(const char* path);
+/* Number of characters plus number of lines; -2 not opened, -3 read error. */
+int vu_TextFileTextSize(const char* path);
+/* count cells of 4 zero bytes, or null (also for a negative count); release with vu_Free. */
+void* vu_AllocCells(int count);
+/* vu_AllocCells typed as 32-bit integers. */
+int* vu_AllocInts(int count);
+/* vu_AllocCells typed as 32-bit long integers. */
+long* vu_AllocLongs(int count);
+/* vu_AllocCells typed as single-precision floats. */
+float* vu_AllocFloats(int count);
+/* Releases memory from the vu_Alloc calls (null allowed); returns 0. */
+int vu_Free(void* memory);
 
 #ifdef __cplusplus
 }

@@ -5,8 +5,12 @@
 
 #include <windows.h>
 
+#include <cstdio>
+#include <ostream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "vu_test.h"
 
@@ -68,6 +72,9 @@ inline COLORREF WindowPixel(HWND window, int x, int y)
 }
 
 // The pixels of a client rectangle, row by row.
+struct Pixels;
+void PrintTo(const Pixels& p, std::ostream* os);
+
 struct Pixels {
     int width = 0;
     int height = 0;
@@ -86,6 +93,12 @@ struct Pixels {
     }
 };
 
+// A failed comparison shows the size and the first differing pixels, not the whole picture.
+inline void PrintTo(const Pixels& p, std::ostream* os)
+{
+    *os << p.width << "x" << p.height << " pixels, " << p.Count(kBackground) << " background";
+}
+
 inline Pixels Grab(HWND window, int x, int y, int width, int height)
 {
     Pixels p;
@@ -98,6 +111,23 @@ inline Pixels Grab(HWND window, int x, int y, int width, int height)
     return p;
 }
 
+// Success when both rectangles have the same pixels; else where they differ.
+inline ::testing::AssertionResult SamePixels(const Pixels& a, const Pixels& b)
+{
+    if (a.width != b.width || a.height != b.height)
+        return ::testing::AssertionFailure() << "sizes differ";
+    int differ = 0;
+    char where[256] = "";
+    for (int y = 0; y < a.height; ++y)
+        for (int x = 0; x < a.width; ++x)
+            if (a.at(x, y) != b.at(x, y) && differ++ == 0)
+                std::snprintf(where, sizeof where, "first at (%d, %d): %06lX against %06lX", x,
+                              y, static_cast<unsigned long>(a.at(x, y)),
+                              static_cast<unsigned long>(b.at(x, y)));
+    if (differ == 0) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << differ << " pixels differ, " << where;
+}
+
 // Every pixel of a client rectangle that is not the background.
 inline int CountNotBackground(HWND window, int x, int y, int width, int height)
 {
@@ -105,8 +135,23 @@ inline int CountNotBackground(HWND window, int x, int y, int width, int height)
     return width * height - p.Count(kBackground);
 }
 
-// The process's GDI objects; 0 where the platform does not count them.
-inline DWORD GdiObjects() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
+// The process's GDI objects. Where the platform does not count them (GetGuiResources
+// answers 0), the count is measured: how many more objects the process can make, taken
+// from a fixed ceiling, so that two measurements differ by the objects made in between.
+inline DWORD GdiObjects()
+{
+    const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    if (counted != 0) return counted;
+    constexpr DWORD kCeiling = 200000;
+    std::vector<HGDIOBJ> made;
+    while (made.size() < kCeiling) {
+        HGDIOBJ region = CreateRectRgn(0, 0, 1, 1);
+        if (region == nullptr) break;
+        made.push_back(region);
+    }
+    for (HGDIOBJ region : made) DeleteObject(region);
+    return kCeiling - static_cast<DWORD>(made.size());
+}
 
 }  // namespace draw_test
 

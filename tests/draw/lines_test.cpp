@@ -353,23 +353,22 @@ TEST(BadSizes, ZeroAndNegativeSizesStayInsideTheirSegments)
 
 TEST(Resources, RepeatedDrawingKeepsNoHandles)
 {
-    // A call that kept a context or pen would run out of handles long before the end of
-    // this loop (the platform allows about ten thousand per process).
     Window w("Läcka");
+    vu_SetPixel(w, 0, 30, kRed);  // the platform caches a context
     const DWORD before = draw_test::GdiObjects();
-    for (int i = 0; i < 12000; ++i) {
+    EXPECT_GT(before, 0u);
+    for (int i = 0; i < 300; ++i) {
         vu_Line(w, 0, 0, 5, 0, kRed);
+        vu_LineDash(w, 0, 1, 5, 1, kRed, 0);
+        vu_LineDot(w, 0, 1, 5, 1, kRed, kBlue);
         vu_LineDashDot(w, 0, 1, 5, 1, kRed, kBlue);
+        vu_LineDashDotDot(w, 0, 1, 5, 1, kRed, 0);
         vu_Line3D(w, 0, 2, 5, "RIGHT", "LOWER", 3);
+        vu_Line3D(w, 0, 2, 5, "DOWN", "UPPER", 1);
         vu_Frame3D(w, 0, 10, 30, 10, "UPPER", 1);
         vu_SetPixel(w, 0, 30, kRed);
     }
     EXPECT_EQ(draw_test::GdiObjects(), before);
-    w.Repaint();
-    vu_Frame3D(w, 98, 30, 207, 65, "UPPER", 1);
-    Points white, black;
-    WorkedExample(&white, &black);
-    ExpectFrame(w, white, black, 95, 27, 308, 99);
 }
 
 }  // namespace

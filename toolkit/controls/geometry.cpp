@@ -6,7 +6,6 @@
 
 namespace vu {
 namespace geometry {
-
 HWND ParentOf(HWND control)
 {
     return reinterpret_cast<HWND>(GetWindowLongPtrA(control, GWLP_HWNDPARENT));
@@ -82,16 +81,30 @@ int Fit(HWND control, int x, int y, int width_delta, int height_delta)
 int Disable(HWND control) { return EnableWindow(control, FALSE) ? 1 : 0; }
 int Enable(HWND control) { return EnableWindow(control, TRUE) ? 0 : 1; }
 
+namespace {
+
+// InvalidateRect with no window invalidates every window on the screen and succeeds; a
+// missing control is a failure here, never a repaint of the whole desktop.
+int Invalidate(HWND control, BOOL erase)
+{
+    if (control == nullptr) return 1;
+    return InvalidateRect(control, nullptr, erase) ? 0 : 1;
+}
+
+}  // namespace
+
 int Redraw(HWND control, const char* mode)
 {
-    if (IsWord(mode, "ERASED")) return InvalidateRect(control, nullptr, TRUE) ? 0 : 1;
-    if (IsWord(mode, "UNERASED")) return InvalidateRect(control, nullptr, FALSE) ? 0 : 1;
+    if (IsWord(mode, "ERASED")) return Invalidate(control, TRUE);
+    if (IsWord(mode, "UNERASED")) return Invalidate(control, FALSE);
     return 1;
 }
 
-int RedrawErased(HWND control) { return InvalidateRect(control, nullptr, TRUE) ? 0 : 1; }
+int RedrawErased(HWND control) { return Invalidate(control, TRUE); }
 
-HWND SetFocusTo(HWND control) { return SetFocus(control); }
+// SetFocus with no window takes the focus away from every window; a missing control
+// changes nothing and answers null, as a destroyed one does.
+HWND SetFocusTo(HWND control) { return control ? SetFocus(control) : nullptr; }
 
 HWND DropFocus() { return SetFocus(nullptr); }
 

@@ -36,11 +36,12 @@ int FitRaw(HWND control, int x, int y, int width_delta, int height_delta);
 int Disable(HWND control);
 int Enable(HWND control);
 // "ERASED" / "UNERASED": invalidates the whole control with or without erase;
-// 0 on success, 1 on failure or for any other word.
+// 0 on success, 1 on failure (a null control included) or for any other word.
 int Redraw(HWND control, const char* mode);
-// Invalidates the whole control with erase: 0 on success, 1 on failure.
+// Invalidates the whole control with erase: 0 on success, 1 on failure (or a null control).
 int RedrawErased(HWND control);
-// SetFocus(control): the window that had the focus before.
+// SetFocus(control): the window that had the focus before; a null control changes
+// nothing and answers null.
 HWND SetFocusTo(HWND control);
 // SetFocus(null): no window keeps the keyboard focus; the window that had it before.
 HWND DropFocus();

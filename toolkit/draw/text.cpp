@@ -7,17 +7,17 @@
 
 namespace {
 
-// A font argument at or below zero, taken as a signed value, keeps the context's font.
-bool IsFont(HFONT font) { return reinterpret_cast<INT_PTR>(font) > 0; }
-
 int Clamp3(int offset) { return offset < -3 ? -3 : (offset > 3 ? 3 : offset); }
 
 // Text colour, font and background of vu_TextOut and the vertical text: background 0 is
 // transparent, any other colour fills the text's box (the fresh context is opaque).
+// A null font keeps the context's font; so does any value that is no font, because the
+// platform refuses to select it. Font handles are not tested for sign: the platform's
+// handles carry a reuse count in their top bits and may well have the top bit set.
 void PlainSetup(HDC dc, COLORREF color, HFONT font, COLORREF background)
 {
     SetTextColor(dc, color);
-    if (IsFont(font)) SelectObject(dc, font);
+    if (font != nullptr) SelectObject(dc, font);
     if (background != 0)
         SetBkColor(dc, background);
     else
@@ -92,8 +92,7 @@ int vu_TextOutVertical(HWND window, int x, int y, int step, const char* text, CO
 {
     vu::DrawContext context(window);
     if (!context) return 0;
-    SelectObject(context.dc(), font);
-    PlainSetup(context.dc(), color, nullptr, background);
+    PlainSetup(context.dc(), color, font, background);
     Column(context.dc(), x, y, step, vu::TextOrEmpty(text));
     Restore(context.dc());
     return 0;
