@@ -5,7 +5,6 @@
 #include <commctrl.h>
 
 #include "base/keyword.h"
-#include "controls/class_brush.h"
 #include "controls/common_controls.h"
 #include "controls/geometry.h"
 #include "vu.h"
@@ -48,7 +47,7 @@ int vu_ProgressStep(HWND bar)
     return 0;
 }
 
-int vu_ProgressSetColor(HWND bar, COLORREF colour) { return vu::SetClassBackColor(bar, colour); }
+int vu_ProgressSetColor(HWND bar, COLORREF colour) { return vu_WindowBackColor(bar, colour); }
 
 int vu_ProgressDestroy(HWND bar) { return vu::geometry::Destroy(bar); }
 int vu_ProgressHide(HWND bar) { return vu::geometry::Hide(bar); }

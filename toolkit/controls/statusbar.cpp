@@ -6,7 +6,6 @@
 #include <commctrl.h>
 
 #include "base/keyword.h"
-#include "controls/class_brush.h"
 #include "controls/common_controls.h"
 #include "controls/geometry.h"
 #include "vu.h"
@@ -134,7 +133,7 @@ int vu_StatusBarSetFont(HWND bar, HFONT font)
 
 HFONT vu_StatusBarCreatePointFont(HWND window, int points, int weight, int style, int reserved, const char* face) { return vu_CreatePointFont(window, points, weight, style, reserved, face); }
 
-int vu_StatusBarSetColor(HWND bar, COLORREF colour) { return vu::SetClassBackColor(bar, colour); }
+int vu_StatusBarSetColor(HWND bar, COLORREF colour) { return vu_WindowBackColor(bar, colour); }
 
 int vu_StatusBarDestroy(HWND bar) { return vu::geometry::Destroy(bar); }
 int vu_StatusBarHide(HWND bar) { return vu::geometry::Hide(bar); }
