@@ -158,11 +158,75 @@ HWND vu_ButtonDropFocus(HWND button);
  * Text and fonts
  * ---------------------------------------------------------------------------------- */
 /* @@text */
+/* Chooses where every drawing call draws: "CLIENT" the client area (initial), "WINDOW" the
+   whole window, frame and caption included (others: no change). window is not used; returns 0.
+   Every drawing call given a null or destroyed window draws nothing and returns as usual. */
+int vu_SetDrawArea(HWND window, const char* area);
+/* Draws text with its top-left corner at (x, y) in colour; a null font keeps the context's
+   font; background 0 is transparent, any other colour an opaque box behind the text. Returns 0. */
+int vu_TextOut(HWND window, int x, int y, const char* text, COLORREF color, HFONT font,
+               COLORREF background);
+/* Draws text raised: in white at (x, y), then in colour at (x + offset, y + offset), offset
+   clamped to -3..3, always transparent (background is not used). Returns 0. */
+int vu_TextOut3D(HWND window, int x, int y, int offset, const char* text, COLORREF color,
+                 HFONT font, COLORREF background);
+/* Draws text one character under the other: character i at (x, y + i * step); colour, font
+   and background as vu_TextOut. Returns 0. */
+int vu_TextOutVertical(HWND window, int x, int y, int step, const char* text, COLORREF color,
+                       HFONT font, COLORREF background);
+/* vu_TextOutVertical drawn raised as vu_TextOut3D (offset clamped to -3..3, transparent). Returns 0. */
+int vu_TextOutVertical3D(HWND window, int x, int y, int step, int offset, const char* text,
+                         COLORREF color, HFONT font, COLORREF background);
+/* Draws value as printf's "%.<decimals>f" (decimals above 8 give 8; negative decimals draw
+   nothing) exactly as vu_TextOut draws text. Returns 0. */
+int vu_NumberOut(HWND window, int x, int y, double value, int decimals, COLORREF color,
+                 HFONT font, COLORREF background);
+/* Creates a font: height and width in pixels, angle in tenths of a degree, weight 100..900,
+   style 0 1 2 3 12 13 23 123 (digits: 1 italic, 2 underline, 3 strike-out; other codes plain).
+   reserved is not used. Returns the font (the caller deletes it), or null. */
+HFONT vu_CreateFont(int height, int width, int angle, int weight, int style, int reserved,
+                    const char* face);
+/* Creates a font of points size at the window's vertical dots per inch (a null window: the
+   screen's); weight and style as vu_CreateFont. Returns the font, or null (also for a window
+   that no longer exists). */
+HFONT vu_CreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                         const char* face);
 
 /* ------------------------------------------------------------------------------------
  * Lines, frames and pictures
  * ---------------------------------------------------------------------------------- */
 /* @@lines */
+/* Draws a solid one-pixel line from (x1, y1) up to but not including (x2, y2); leaves
+   (x2, y2) in vu_Query. Returns 0. */
+int vu_Line(HWND window, int x1, int y1, int x2, int y2, COLORREF color);
+/* Dashed, dotted, dash-dot and dash-dot-dot lines as vu_Line; background 0 leaves the gaps
+   untouched, another colour fills them. Leave (x2, y2) in vu_Query; return 0. */
+int vu_LineDash(HWND window, int x1, int y1, int x2, int y2, COLORREF color, COLORREF background);
+int vu_LineDot(HWND window, int x1, int y1, int x2, int y2, COLORREF color, COLORREF background);
+int vu_LineDashDot(HWND window, int x1, int y1, int x2, int y2, COLORREF color,
+                   COLORREF background);
+int vu_LineDashDotDot(HWND window, int x1, int y1, int x2, int y2, COLORREF color,
+                      COLORREF background);
+/* Draws a shaded separator of length pixels: direction "RIGHT" or "DOWN" (others: nothing);
+   style "LOWER" sunken, any other word raised; thickness t paints rows (columns) 0 and t + 1,
+   and 1 and t when t > 1. Returns 0. */
+int vu_Line3D(HWND window, int x, int y, int length, const char* direction, const char* style,
+              int thickness);
+/* Draws a double frame, outer rectangle at (x, y) and inner one inset + 1 pixels inside:
+   "LOWER" a groove, any other word (such as "UPPER") a ridge. Returns 0. */
+int vu_Frame3D(HWND window, int x, int y, int width, int height, const char* style, int inset);
+/* Draws the named icon of the window's module (a name or MAKEINTRESOURCE id) at its own size
+   with its top-left corner at (x, y); a missing icon draws nothing. Returns 0. */
+int vu_DrawIcon(HWND window, int x, int y, const char* icon);
+/* Draws a predefined icon (IDI_APPLICATION, IDI_HAND, ...) at (x, y). Returns 0. */
+int vu_DrawSystemIcon(HWND window, int x, int y, const char* icon);
+/* Copies the named bitmap of the window's module unscaled to (x, y); a missing bitmap draws
+   nothing. Returns 0. */
+int vu_DrawBitmap(HWND window, int x, int y, const char* bitmap);
+/* Copies the named bitmap scaled to width by height at (x, y). Returns 0. */
+int vu_DrawBitmapStretched(HWND window, int x, int y, int width, int height, const char* bitmap);
+/* Sets the pixel (x, y) to colour and leaves (x, y) in vu_Query. Returns 0. */
+int vu_SetPixel(HWND window, int x, int y, COLORREF color);
 
 /* ------------------------------------------------------------------------------------
  * Menus
