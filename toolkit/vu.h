@@ -59,6 +59,50 @@ int vu_WindowRestyle(HWND window, const char* style);
  * Window operations
  * ---------------------------------------------------------------------------------- */
 /* @@window-ops */
+/* Set by vu_WindowBorder's TRANSPARENT FLAT FLAT_BORDER SUNKEN (for every window, never cleared);
+   makes its NORMAL also set the style to WS_DLGFRAME. */
+extern int vu_BorderChanged;
+/* Border words: TRANSPARENT FLAT FLAT_BORDER SUNKEN NORMAL NORMAL_SUNKEN (others: no change);
+   hides, restyles, restores the rectangle and shows normal; returns 0. */
+int vu_WindowBorder(HWND window, const char* border);
+/* "ON" adds the sizing frame, "OFF" toggles it (removes one that is there); others: no change.
+   Hides, restyles, restores the rectangle and shows normal; returns 0. */
+int vu_WindowSizeFrame(HWND window, const char* mode);
+/* Hides the window and moves it to (0, 0); 0 on success, 1 on failure. */
+int vu_WindowHide(HWND window);
+/* Shows the window (SW_SHOW); 1 when it was visible before, 0 when it was hidden. */
+int vu_WindowShow(HWND window);
+/* Moves the window to screen (x, y) keeping its size; VU_KEEP keeps a coordinate; returns 0. */
+int vu_WindowMove(HWND window, int x, int y);
+/* Centres the window on the screen (half a caption height above centre), keeping its size; 0. */
+int vu_WindowCenter(HWND window);
+/* vu_Query := the window's left and top in screen pixels; returns 0. */
+int vu_WindowGetPos(HWND window);
+/* Outer size := width x (height + one caption height), keeping the top-left corner; VU_KEEP
+   keeps the current width or outer height; returns 0. */
+int vu_WindowResize(HWND window, int width, int height);
+/* Shows the window maximised; 1 when it was hidden before, 0 when it was visible. */
+int vu_WindowMaximize(HWND window);
+/* vu_Query := the window's outer width and height; returns 0. */
+int vu_WindowGetSize(HWND window);
+/* Sets the title text (null: empty); returns 0. */
+int vu_WindowSetText(HWND window, const char* text);
+/* Copies at most max characters of the title and a NUL into buffer (max + 1 bytes); returns
+   the number of characters copied. */
+int vu_WindowGetText(HWND window, char* buffer, int max);
+/* Paints the window's class background in colour (0x00BBGGRR) and repaints; returns 0. */
+int vu_WindowBackColor(HWND window, COLORREF colour);
+/* "ERASED" / "UNERASED": invalidates the whole window with or without erase; 0 on success,
+   1 on failure or for any other word. */
+int vu_WindowRedraw(HWND window, const char* mode);
+/* Gives the window the keyboard focus; returns the window that had it before (or null). */
+HWND vu_WindowSetFocus(HWND window);
+/* Returns the window itself when it has the keyboard focus, else null. */
+HWND vu_WindowHasFocus(HWND window);
+/* Class icon := the icon resource of that name from the window's module; returns 0. */
+int vu_WindowIcon(HWND window, const char* icon_name);
+/* Class icon := a predefined platform icon (IDI_APPLICATION and its kin); returns 0. */
+int vu_WindowSysIcon(HWND window, const char* icon_id);
 
 /* ------------------------------------------------------------------------------------
  * Control geometry members and push buttons
