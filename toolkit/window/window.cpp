@@ -4,6 +4,7 @@
 
 #include "base/keyword.h"
 #include "vu.h"
+#include "window/reframe.h"
 
 namespace {
 
@@ -124,16 +125,11 @@ int vu_WindowShowMode(HWND window, const char* mode)
 
 int vu_WindowRestyle(HWND window, const char* style)
 {
-    RECT r;
-    GetWindowRect(window, &r);
-    ShowWindow(window, SW_HIDE);
-    MoveWindow(window, 0, 0, 0, 0, TRUE);
-    if (const vu::Keyword<Restyle>* row = vu::FindKeyword(kRestyles, style)) {
-        SetWindowLongA(window, GWL_EXSTYLE, static_cast<LONG>(row->value.ex_style));
-        SetWindowLongA(window, GWL_STYLE, static_cast<LONG>(row->value.style));
+    const vu::Keyword<Restyle>* row = vu::FindKeyword(kRestyles, style);
+    return vu::Reframe(window, [&] {
+        if (row == nullptr) return;  // an unknown word only hides and shows the window
+        vu::SetStyleWord(window, GWL_EXSTYLE, row->value.ex_style);
+        vu::SetStyleWord(window, GWL_STYLE, row->value.style);
         SetClassLongA(window, GCL_STYLE, static_cast<LONG>(row->value.class_style));
-    }
-    MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
-    ShowWindow(window, SW_SHOWNORMAL);
-    return 0;
+    });
 }
