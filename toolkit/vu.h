@@ -162,6 +162,125 @@ HWND vu_ButtonDropFocus(HWND button);
  * Edit and spin fields
  * ---------------------------------------------------------------------------------- */
 /* @@edit */
+/* Set when Tab or Enter is typed into an edit field or Enter into a spin field; cleared by
+   vu_EditPassFocus / vu_SpinPassFocus when they move the focus. */
+extern int vu_FocusAdvance;
+/* Creates a single-line edit field (id 1, sunken edge, limit characters) whose key-downs
+   other than End/Home/Left/Right reach the parent as WM_COMMAND(key code, 0) and whose Tab
+   and Enter set vu_FocusAdvance. Alignment words: L C R (others: L). Returns it, or null. */
+HWND vu_Edit(HWND parent, int x, int y, int width, int height, const char* align, int limit);
+/* As vu_Edit for a left-aligned password field; End/Home/Left/Right are posted as well. */
+HWND vu_EditPassword(HWND parent, int x, int y, int width, int height, int limit);
+/* Replaces the field by a new one with another frame, keeping its text; the old handle
+   dies. Frame words: FLAT SMAL_SUNKEN SUNKEN MAX_SUNKEN DOUBLE_EDGE BAR EDGE (others: no
+   frame); alignment words as vu_Edit. Returns the new field, or null. */
+HWND vu_EditReframe(HWND field, int x, int y, int width, int height, const char* frame,
+                    const char* align, int limit);
+/* The edit fields' and password fields' window procedures. */
+LRESULT CALLBACK vu_EditProc(HWND field, UINT message, WPARAM wparam, LPARAM lparam);
+LRESULT CALLBACK vu_EditPasswordProc(HWND field, UINT message, WPARAM wparam, LPARAM lparam);
+/* Sets the field's text (null: empty); returns 0. */
+int vu_EditSetText(HWND field, const char* text);
+/* Copies at most limit - 1 characters and a NUL into buffer (which holds limit bytes);
+   returns the length copied. */
+int vu_EditGetText(HWND field, char* buffer);
+/* The length of the text as vu_EditGetText would copy it. */
+int vu_EditTextLength(HWND field);
+/* The selected text, in a toolkit-owned buffer valid until the next call (never null). */
+const char* vu_EditGetSelText(HWND field);
+/* Sets the character limit; returns the previous one. */
+int vu_EditSetLimit(HWND field, int limit);
+/* The character limit. */
+int vu_EditGetLimit(HWND field);
+/* Sets the left margin in pixels; returns the previous left margin. */
+int vu_EditSetMargin(HWND field, int left);
+/* "OFF" makes the field read-only, "ON" editable again; the platform's answer (non-zero on
+   success), 0 for any other word. */
+int vu_EditWritable(HWND field, const char* mode);
+/* For WM_CTLCOLOREDIT (dc = wparam, control = lparam): when control is the field, sets the
+   colours on dc and makes a new background brush; returns the edit fields' brush. */
+HBRUSH vu_EditColor(HWND field, COLORREF text, COLORREF back, HDC dc, HWND control);
+/* Sets the field's font and redraws it; returns 0. */
+int vu_EditSetFont(HWND field, HFONT font);
+/* The edit family's name for vu_CreatePointFont: a font of points at the window's
+   resolution (style code 0 1 2 3 12 13 23 123); the caller owns it. */
+HFONT vu_EditCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                             const char* face);
+/* 0 when the field has the keyboard focus, 1 when not. */
+int vu_EditHasFocus(HWND field);
+/* When the field has the focus and vu_FocusAdvance is set, focuses next and clears the
+   flag; returns 0. */
+int vu_EditPassFocus(HWND field, HWND next);
+/* Writes the field's text to the file: 0 done, 2 the file could not be created, 3 the
+   write failed or was short (or the field does not exist). */
+int vu_EditSaveFile(HWND field, const char* path);
+/* Loads the file (created empty when missing) into the field: 0 done, 2 it could not be
+   opened, 3 a read failed or it holds a NUL byte (or the field does not exist), 4 it holds
+   65,536 bytes or more. On 2, 3 and 4 the field keeps its text. */
+int vu_EditLoadFile(HWND field, const char* path);
+/* Geometry members (see the push button's): destroy 0/1, hide/show 1 when already so,
+   move/resize/fit 0/1, centre 0, position/size into vu_Query, disable/enable 1 when already
+   so, redraw with erase 0/1, set focus -> the window that had it. */
+int vu_EditDestroy(HWND field);
+int vu_EditHide(HWND field);
+int vu_EditShow(HWND field);
+int vu_EditMove(HWND field, int x, int y);
+int vu_EditCenter(HWND field);
+int vu_EditGetPos(HWND field);
+int vu_EditResize(HWND field, int width, int height);
+int vu_EditGetSize(HWND field);
+int vu_EditFit(HWND field, int x, int y, int width_delta, int height_delta);
+int vu_EditDisable(HWND field);
+int vu_EditEnable(HWND field);
+int vu_EditRedraw(HWND field);
+HWND vu_EditSetFocus(HWND field);
+
+/* Creates a spin number field: an edit field (id 1, sunken edge, limit characters) with a
+   vertical scroll bar whose messages reach the parent as WM_VSCROLL(code, field); key-downs
+   as vu_Edit; Enter sets vu_FocusAdvance. Alignment words: L C R (others: L). */
+HWND vu_Spin(HWND parent, int x, int y, int width, int height, const char* align, int limit);
+/* As vu_EditReframe for a spin field. Returns the new field, or null. */
+HWND vu_SpinReframe(HWND field, int x, int y, int width, int height, const char* frame,
+                    const char* align, int limit);
+/* The spin fields' window procedure. */
+LRESULT CALLBACK vu_SpinProc(HWND field, UINT message, WPARAM wparam, LPARAM lparam);
+/* For WM_VSCROLL (code = wparam, scrollbar = lparam) from this field: copies typed text into
+   text (limit bytes), steps value (line up: down to 0; line down: up), shows text; returns
+   the new value (value unchanged for another scroll bar). */
+int vu_SpinStep(HWND field, int code, HWND scrollbar, char* text, int value);
+/* Sets the field's text (null: empty); returns 0. */
+int vu_SpinSetText(HWND field, const char* text);
+/* The edit field's calls on a spin field (same results and codes). */
+int vu_SpinGetText(HWND field, char* buffer);
+int vu_SpinTextLength(HWND field);
+const char* vu_SpinGetSelText(HWND field);
+int vu_SpinSetLimit(HWND field, int limit);
+int vu_SpinGetLimit(HWND field);
+int vu_SpinSetMargin(HWND field, int left);
+int vu_SpinWritable(HWND field, const char* mode);
+HBRUSH vu_SpinColor(HWND field, COLORREF text, COLORREF back, HDC dc, HWND control);
+int vu_SpinSetFont(HWND field, HFONT font);
+/* The spin family's name for vu_CreatePointFont. */
+HFONT vu_SpinCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                             const char* face);
+int vu_SpinHasFocus(HWND field);
+int vu_SpinPassFocus(HWND field, HWND next);
+int vu_SpinSaveFile(HWND field, const char* path);
+int vu_SpinLoadFile(HWND field, const char* path);
+/* Geometry members, as the edit field's. */
+int vu_SpinDestroy(HWND field);
+int vu_SpinHide(HWND field);
+int vu_SpinShow(HWND field);
+int vu_SpinMove(HWND field, int x, int y);
+int vu_SpinCenter(HWND field);
+int vu_SpinGetPos(HWND field);
+int vu_SpinResize(HWND field, int width, int height);
+int vu_SpinGetSize(HWND field);
+int vu_SpinFit(HWND field, int x, int y, int width_delta, int height_delta);
+int vu_SpinDisable(HWND field);
+int vu_SpinEnable(HWND field);
+int vu_SpinRedraw(HWND field);
+HWND vu_SpinSetFocus(HWND field);
 
 /* ------------------------------------------------------------------------------------
  * Check buttons, up-down controls and group box
@@ -393,21 +512,361 @@ int vu_ToolbarShow(HWND toolbar);
  * Progress bar, trackbar and status bar
  * ---------------------------------------------------------------------------------- */
 /* @@bars */
+/* Creates a progress bar (frame NORMAL SUNKEN; others: plain) with the range 0..maximum (low 16
+   bits kept) and the step; returns the bar, or null. */
+HWND vu_Progress(HWND parent, int x, int y, int width, int height, const char* frame,
+                 unsigned int maximum, int step);
+/* Destroys old and makes a new progress bar in its parent as vu_Progress; returns the new bar. */
+HWND vu_ProgressRecreate(HWND old, int x, int y, int width, int height, const char* frame,
+                         unsigned int maximum, int step);
+/* Advances the bar by its step; returns 0. */
+int vu_ProgressStep(HWND bar);
+/* Background colour of every progress bar of the process (their shared class); returns 0. */
+int vu_ProgressSetColor(HWND bar, COLORREF colour);
+/* Geometry members of the progress bar: as the push button's (show uses SW_SHOW). */
+int vu_ProgressDestroy(HWND bar);
+int vu_ProgressHide(HWND bar);
+int vu_ProgressShow(HWND bar);
+int vu_ProgressMove(HWND bar, int x, int y);
+int vu_ProgressCenter(HWND bar);
+int vu_ProgressGetPos(HWND bar);
+int vu_ProgressResize(HWND bar, int width, int height);
+int vu_ProgressGetSize(HWND bar);
+int vu_ProgressFit(HWND bar, int x, int y, int width_delta, int height_delta);
+
+/* Creates a trackbar with automatic ticks: orientation H V (others: H), frame NORMAL SUNKEN BAR
+   EDGE (others: NORMAL), range 0..maximum (low 16 bits), page size, position; the bar or null. */
+HWND vu_Trackbar(HWND parent, const char* orientation, int x, int y, int width, int height,
+                 const char* frame, unsigned int maximum, int page_size, int position);
+/* Destroys old and makes a new trackbar in its parent as vu_Trackbar; returns the new bar. */
+HWND vu_TrackbarRecreate(HWND old, const char* orientation, int x, int y, int width,
+                         int height, const char* frame, unsigned int maximum, int page_size,
+                         int position);
+/* One value of the trackbar: TICS (tick count) CLICKSTEPS (page size) SLIDERPOS (position)
+   SLIDERPOSNR (range maximum) BUTTLENGTH (slider length); 0 for another word. */
+int vu_TrackbarGet(HWND bar, const char* what);
+/* Moves the slider to position and redraws; returns 0. */
+int vu_TrackbarSetPos(HWND bar, int position);
+/* Geometry members of the trackbar: as the push button's (show uses SW_SHOW). */
+int vu_TrackbarDestroy(HWND bar);
+int vu_TrackbarHide(HWND bar);
+int vu_TrackbarShow(HWND bar);
+int vu_TrackbarMove(HWND bar, int x, int y);
+int vu_TrackbarCenter(HWND bar);
+int vu_TrackbarGetPos(HWND bar);
+int vu_TrackbarResize(HWND bar, int width, int height);
+int vu_TrackbarGetSize(HWND bar);
+int vu_TrackbarFit(HWND bar, int x, int y, int width_delta, int height_delta);
+int vu_TrackbarDisable(HWND bar);
+int vu_TrackbarEnable(HWND bar);
+int vu_TrackbarRedraw(HWND bar, const char* mode);
+HWND vu_TrackbarSetFocus(HWND bar);
+HWND vu_TrackbarDropFocus(HWND bar);
+
+/* Creates a status bar along the bottom of parent: NOBAR NOBARSIZEGRIP BAR BARSIZEGRIP
+   (others: NOBAR); returns the bar, or null. */
+HWND vu_StatusBar(HWND parent, const char* style);
+/* Destroys old, makes a new status bar in its parent and posts WM_SIZE (0, 0) to the parent;
+   returns the new bar. */
+HWND vu_StatusBarRecreate(HWND old, const char* style);
+/* Lays out part 1..20 as an empty borderless part of width after the parts before it (the
+   layout is shared by all status bars); 0, or 1 for a part number outside 1..20. */
+int vu_StatusBarPart(HWND bar, int part, int width);
+/* As vu_StatusBarPart, with text and border kind SUNKEN FLAT BAR (others: sunken); 0, or 1
+   for a part number outside 1..20. */
+int vu_StatusBarPartText(HWND bar, int part, int width, const char* kind, const char* text);
+/* Sets the text of part 1..20 with border kind SUNKEN FLAT BAR (others: sunken) and redraws;
+   0, or 1 for a part number outside 1..20. */
+int vu_StatusBarSetText(HWND bar, int part, const char* kind, const char* text);
+/* Copies the text of part 1..20 into buffer, which must hold it and its NUL; returns its
+   length (0 and an empty buffer for a part number outside 1..20). */
+int vu_StatusBarGetText(HWND bar, int part, char* buffer);
+/* Gives the bar a font and redraws; returns 0. */
+int vu_StatusBarSetFont(HWND bar, HFONT font);
+/* The status bar family's vu_CreatePointFont: the same font; the caller owns it. */
+HFONT vu_StatusBarCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                                  const char* face);
+/* Background colour of every status bar of the process (their shared class); returns 0. */
+int vu_StatusBarSetColor(HWND bar, COLORREF colour);
+/* Geometry members of the status bar: destroy, hide, show (SW_SHOW) as the push button's. */
+int vu_StatusBarDestroy(HWND bar);
+int vu_StatusBarHide(HWND bar);
+int vu_StatusBarShow(HWND bar);
+/* Moves the bar to (0, y) and remembers y, where a finished part layout puts it back;
+   0 moved, 1 failed. */
+int vu_StatusBarMove(HWND bar, int y);
+/* vu_Query.y := the bar's y in its parent's client area (vu_Query.x unchanged); returns 0. */
+int vu_StatusBarGetPos(HWND bar);
 
 /* ------------------------------------------------------------------------------------
  * List view
  * ---------------------------------------------------------------------------------- */
 /* @@listview */
+/* Rows count from 1, columns from 0. A cell read back holds 254 characters at most. */
+/* Creates a report-style list view with editable first cells; with x, y, width and height all 0
+   it fills the parent's client area. Returns the control, or null. */
+HWND vu_ListView(HWND parent, int x, int y, int width, int height);
+/* Sets the cells' text and text background colours and redraws; 0, or 1 when the redraw failed. */
+int vu_ListViewSetColors(HWND list, COLORREF text, COLORREF background);
+/* Inserts column number column with a width, alignment L C R (others: as the previous insertion,
+   left at first) and header text; returns the new column's index, or -1. */
+int vu_ListViewInsertColumn(HWND list, int width, const char* alignment, const char* text,
+                            int column);
+/* Deletes a column; returns 0. */
+int vu_ListViewDeleteColumn(HWND list, int column);
+/* The width of a column, or -1 when the platform answers more than 2,000. */
+int vu_ListViewGetColumnWidth(HWND list, int column);
+/* Inserts an empty row as row n (rows from n move down); 0, or 1 when the platform refused. */
+int vu_ListViewInsertRow(HWND list, int row);
+/* Sets cell (row, column), first inserting row n when this list view's last added row was
+   another; 0, or 1 when the cell could not be set. */
+int vu_ListViewAddCell(HWND list, const char* text, int row, int column);
+/* Sets cell (row, column) without inserting; 0, or 1 when there is no such row. */
+int vu_ListViewSetCell(HWND list, const char* text, int row, int column);
+/* Copies cell (row, column) into buffer (255 bytes); returns its length. */
+int vu_ListViewGetCell(HWND list, char* buffer, int row, int column);
+/* Deletes row n; returns 0. */
+int vu_ListViewDeleteRow(HWND list, int row);
+/* Deletes every row; returns 0. */
+int vu_ListViewDeleteAllRows(HWND list);
+/* The number of rows. */
+int vu_ListViewGetRowCount(HWND list);
+/* The number of rows that fit in the visible area. */
+int vu_ListViewGetCountPerPage(HWND list);
+/* Redraws row n; 0 on success, 1 on failure. */
+int vu_ListViewUpdateRow(HWND list, int row);
+/* Focuses the list view and starts editing row n's first cell in place; 0 when an edit field
+   opened, else 1. */
+int vu_ListViewEditLabel(HWND list, int row);
+/* The in-place edit field, or null when no label is being edited. */
+HWND vu_ListViewGetEditControl(HWND list);
+/* Focuses the list view and finds the first row whose first cell begins with text; its row
+   number, or -1. */
+int vu_ListViewFindRow(HWND list, const char* text);
+/* Gives the list view a font and redraws; returns 0. */
+int vu_ListViewSetFont(HWND list, HFONT font);
+/* The list view family's vu_CreatePointFont: the same font; the caller owns it. */
+HFONT vu_ListViewCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                                 const char* face);
+/* For WM_NOTIFY (other is compared with list: equal means nothing to do, answer 0): the clicked
+   column 0..254 of an LVN_COLUMNCLICK, else -1. */
+int vu_ListViewColumnClicked(HWND list, HWND other, const NMHDR* header);
+/* For WM_NOTIFY: limits a started label edit to 255 characters and puts an accepted label into
+   the row's first cell; returns 0. */
+int vu_ListViewLabelEditNotify(HWND list, HWND other, const NMHDR* header);
+/* For WM_NOTIFY: a click on column 0 sorts the sending list view (the first click since the last
+   label edit with no order, later ones with a comparison that always answers 1); returns 0. */
+int vu_ListViewSortNotify(HWND list, HWND other, const NMHDR* header);
+/* Writes every row as one line, each cell (19 characters at most) followed by the separator
+   COMMA POINT TAB SPACE STAR PLUS MINUS VLINE (others: none); mode WRITE or APPEND (others:
+   WRITE). 0 done, 2 not opened, 3 write error. Fewer than 1 column: nothing is done, 0. */
+int vu_ListViewSaveFile(HWND list, const char* mode, const char* path, int columns,
+                        const char* separator);
+/* Reads such lines into rows placed first in file order (mode WRITE deletes the rows first);
+   separator as vu_ListViewSaveFile, another word splits on its first character (an empty word:
+   one cell per line). Cells keep 254 characters; a line ends its row. 0 done, 2 not opened,
+   3 read error, 4 the file has more than 30,000 characters (nothing changed). */
+int vu_ListViewLoadFile(HWND list, const char* mode, const char* path, int columns,
+                        const char* separator);
+/* Geometry members of the list view: as the push button's, except that Move and Fit return the
+   platform's result (non-zero on success) and Redraw always erases. */
+int vu_ListViewDestroy(HWND list);
+int vu_ListViewHide(HWND list);
+int vu_ListViewShow(HWND list);
+int vu_ListViewMove(HWND list, int x, int y);
+int vu_ListViewCenter(HWND list);
+int vu_ListViewGetPos(HWND list);
+int vu_ListViewResize(HWND list, int width, int height);
+int vu_ListViewGetSize(HWND list);
+int vu_ListViewFit(HWND list, int x, int y, int width_delta, int height_delta);
+int vu_ListViewDisable(HWND list);
+int vu_ListViewEnable(HWND list);
+int vu_ListViewRedraw(HWND list);
 
 /* ------------------------------------------------------------------------------------
  * Combobox
  * ---------------------------------------------------------------------------------- */
 /* @@combobox */
+/* Entry numbers: 0 is the control's own text (edit field or drop-down caption), n >= 1 the list
+   item at position n - 1. */
+/* Creates a combobox of kind READDROP WRITEDROP READDROPSORT WRITEDROPSORT SIMPLE SIMPLESORT
+   (others: no kind bit); returns the control, or null. */
+HWND vu_ComboBox(HWND parent, int x, int y, int width, int height, const char* kind);
+/* Limits the edit field to maximum characters; returns 0. */
+int vu_ComboBoxLimitText(HWND combo, int maximum);
+/* Adds an item (in sorted place for the sorted kinds); 0, or 1 when the list refused it. */
+int vu_ComboBoxAddString(HWND combo, const char* text);
+/* Entry 0: sets the control's text; entry n: inserts an item at position n - 1 (the items from
+   there move down); 0, or 1 when the platform refused it. */
+int vu_ComboBoxSetText(HWND combo, int entry, const char* text);
+/* Copies an entry into buffer (255 bytes for entry 0, the item's length + 1 for an item);
+   returns its length, or -1 when no item stands at that position. */
+int vu_ComboBoxGetText(HWND combo, int entry, char* buffer);
+/* The length of an entry (254 at most for entry 0), or -1 when no item stands there. */
+int vu_ComboBoxGetTextLength(HWND combo, int entry);
+/* The selected characters of the edit field (255 at most) in a buffer shared by all comboboxes
+   and overwritten by the next call; with nothing selected at position 0, the previous answer. */
+const char* vu_ComboBoxGetSelText(HWND combo);
+/* Gives the control a font and redraws; returns 0. */
+int vu_ComboBoxSetFont(HWND combo, HFONT font);
+/* The combobox family's vu_CreatePointFont: the same font; the caller owns it. */
+HFONT vu_ComboBoxCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                                 const char* face);
+/* Writes exactly the characters of one entry to path (created or emptied; entry 0 gives at most
+   254): 0 done, 2 not created, 3 write failed or short, or no item at that entry. */
+int vu_ComboBoxSaveFile(HWND combo, int entry, const char* path);
+/* Sets entry 0 or inserts item n from the first 255 bytes of path (a missing file is created
+   empty): 0 done, 2 not opened, 3 read failed or the item could not be placed, 4 the file has
+   65,536 bytes or more (nothing changed). */
+int vu_ComboBoxLoadFile(HWND combo, int entry, const char* path);
+/* Geometry members of the combobox: as the push button's (show uses SW_SHOW, redraw always
+   erases); vu_ComboBoxHasFocus is 0 when the control or its edit field has the focus, else 1. */
+int vu_ComboBoxDestroy(HWND combo);
+int vu_ComboBoxHide(HWND combo);
+int vu_ComboBoxShow(HWND combo);
+int vu_ComboBoxMove(HWND combo, int x, int y);
+int vu_ComboBoxCenter(HWND combo);
+int vu_ComboBoxGetPos(HWND combo);
+int vu_ComboBoxResize(HWND combo, int width, int height);
+int vu_ComboBoxGetSize(HWND combo);
+int vu_ComboBoxFit(HWND combo, int x, int y, int width_delta, int height_delta);
+int vu_ComboBoxDisable(HWND combo);
+int vu_ComboBoxEnable(HWND combo);
+int vu_ComboBoxRedraw(HWND combo);
+HWND vu_ComboBoxSetFocus(HWND combo);
+int vu_ComboBoxHasFocus(HWND combo);
 
 /* ------------------------------------------------------------------------------------
  * Text editor and its printing
  * ---------------------------------------------------------------------------------- */
 /* @@wordproc */
+/* The record of the last find notification handled by the find dialog's message handler
+   (null until then). The text editor's search reads its search text and FR_MATCHCASE from it;
+   its storage lives with the editor so that the editor works without the find dialog. The
+   record is commdlg.h's FINDREPLACEA, named here by its tag so that this header needs no more
+   than windows.h. */
+extern struct tagFINDREPLACEA* vu_FindRequest;
+/* Creates a multi-line editor (class "EDIT", id 1, sunken edge, no text) in the parent; scroll
+   words: NOSCROLL HSCROLL VSCROLL VHSCROLL (others: no scroll bars). The limit is maximum
+   characters capped at 65,535 (0: the platform's own maximum). x + y + width + height = 0
+   fills the parent's client area. Returns the editor, or null. */
+HWND vu_WordProcSimple(HWND parent, int x, int y, int width, int height, const char* scroll,
+                       int maximum);
+/* Destroys the editor and creates a new one in its parent with its text, a frame (FLAT
+   SMAL_SUNKEN SUNKEN MAX_SUNKEN DOUBLE_EDGE BAR EDGE; others: FLAT), scroll words as
+   vu_WordProcSimple and the limit maximum uncapped (0: the platform's own). A non-zero maximum
+   not above the old limit keeps maximum - 1 characters and shows an error message box.
+   Returns the new editor (use it from then on), or null. */
+HWND vu_WordProcSimpleModify(HWND editor, int x, int y, int width, int height,
+                             const char* frame, const char* scroll, int maximum);
+/* Replaces the editor's window procedure; returns the previous one. */
+WNDPROC vu_WordProcSetWndProc(HWND editor, WNDPROC procedure);
+/* Sets the left margin in pixels; returns the old margins (left low word, right high word). */
+int vu_WordProcSetMargin(HWND editor, int left);
+/* Sets count tab stops (0..255, more count as 255) at step, 2 x step, ... dialog units and
+   repaints; 0 restores the default stops. Returns 0. */
+int vu_WordProcSetTabs(HWND editor, int count, int step);
+/* Sets the limit (capped at 65,535; 0: the platform's own maximum); returns the old limit. */
+int vu_WordProcSetLimit(HWND editor, int maximum);
+/* The editor's limit in characters. */
+int vu_WordProcGetLimit(HWND editor);
+/* Colour handler for the parent's WM_CTLCOLOREDIT: when control is this editor, sets the text
+   and background colours of dc and makes a solid brush of back (the previous one is deleted).
+   Returns the current brush (null before the first colouring). */
+HBRUSH vu_WordProcColor(HWND editor, COLORREF text, COLORREF back, HDC dc, HWND control);
+/* "OFF" makes the editor read-only, "ON" editable; 0 done, 1 refused or any other word. */
+int vu_WordProcWritable(HWND editor, const char* mode);
+/* Sets the whole text (null: empty); 0 done, 1 refused. */
+int vu_WordProcSetText(HWND editor, const char* text);
+/* Copies the text into buffer (at least the editor's limit in bytes; at most limit - 1
+   characters and a NUL are written); returns the characters copied (0 for a null buffer). */
+int vu_WordProcGetText(HWND editor, char* buffer);
+/* The length of the text as vu_WordProcGetText would copy it. */
+int vu_WordProcGetTextLength(HWND editor);
+/* The selected text (empty when nothing is selected); it belongs to the toolkit and stays valid
+   until the next call. */
+const char* vu_WordProcGetSelText(HWND editor);
+/* Sets the font: (HFONT)0 .. (HFONT)4 select the stock fonts SYSTEM_FONT ANSI_FIXED_FONT
+   ANSI_VAR_FONT DEFAULT_GUI_FONT OEM_FIXED_FONT, any other value is a font handle; redraws.
+   Returns 0. */
+int vu_WordProcSetFont(HWND editor, HFONT font);
+/* Writes the text byte for byte into path and clears the modified flag; 0 done, 2 not created,
+   3 write failed (the flag is kept). */
+int vu_WordProcSaveFile(HWND editor, const char* path);
+/* Replaces the text by the file's bytes (a missing file is created empty; a NUL ends a 65,535-
+   byte piece) and clears the modified flag; 0 done, 2 not opened, 3 read failed, 4 the file has
+   65,536 bytes or more (the editor is unchanged). */
+int vu_WordProcLoadFile(HWND editor, const char* path);
+/* 1 when the text was modified, else 0. */
+int vu_WordProcIsModified(HWND editor);
+/* "ON" sets, "OFF" clears the modified flag (others: nothing); returns 0. */
+int vu_WordProcSetModified(HWND editor, const char* mode);
+/* 1 when the selection is not empty, else 0. */
+int vu_WordProcHasSelection(HWND editor);
+/* Deletes the selection; returns 0. */
+int vu_WordProcClear(HWND editor);
+/* Selects the characters first .. last (counted from 1); returns last - first + 1. */
+int vu_WordProcSelect(HWND editor, int first, int last);
+/* Selects the whole text; returns 0. */
+int vu_WordProcSelectAll(HWND editor);
+/* Searches from the selection (source 1: text and FR_MATCHCASE from vu_FindRequest), direction
+   "D" down or "U" up, case "M" match case (others: ignore case). A window of the selection's
+   length (of the text's length when nothing is selected) moves one character before each
+   comparison; a match is selected. 0 found, 1 passed the end, -1 passed the start, 2 empty
+   search text and no selection, 3 empty editor. */
+int vu_WordProcFind(HWND editor, const char* text, int source, const char* direction,
+                    const char* match);
+/* The caret's line counted from 1 (the editor should have the focus); 0 when unknown. */
+int vu_WordProcCaretLine(HWND editor);
+/* The caret's character position in the text counted from 1; 0 when unknown. */
+int vu_WordProcCaretPos(HWND editor);
+/* 1 when there is an edit to undo, else 0. */
+int vu_WordProcCanUndo(HWND editor);
+/* Forgets the edit to undo; returns 0. */
+int vu_WordProcEmptyUndo(HWND editor);
+/* 1 when the clipboard holds text, else 0. */
+int vu_WordProcCanPaste(void);
+/* Undoes the last edit and returns 1; with nothing to undo beeps (MB_ICONEXCLAMATION) and
+   returns 0. */
+int vu_WordProcUndo(HWND editor);
+/* Moves the selection to the clipboard; returns 0. */
+int vu_WordProcCut(HWND editor);
+/* Copies the selection to the clipboard; returns 0. */
+int vu_WordProcCopy(HWND editor);
+/* Replaces the selection by the clipboard's text; returns 0. */
+int vu_WordProcPaste(HWND editor);
+/* The text editor family's vu_CreatePointFont: the same font; the caller owns it. */
+HFONT vu_WordProcCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                                 const char* face);
+/* Destroys the editor; 0 when destroyed, 1 when that failed. */
+int vu_WordProcDestroy(HWND editor);
+/* Hides the editor as vu_WindowHide does (it goes to 0, 0); 0 done, 1 failed. */
+int vu_WordProcHide(HWND editor);
+/* Shows the editor (SW_SHOW); 1 when it was visible already, else 0. */
+int vu_WordProcShow(HWND editor);
+/* Moves the editor to x, y in its parent's client area; 0 moved, 1 failed. */
+int vu_WordProcMove(HWND editor, int x, int y);
+/* Centres the editor in its parent's client area; returns 0. */
+int vu_WordProcCenter(HWND editor);
+/* Puts the editor's position in its parent's client area into vu_Query; returns 0. */
+int vu_WordProcGetPos(HWND editor);
+/* Gives the editor an outer width and height; 0 resized, 1 failed. */
+int vu_WordProcResize(HWND editor, int width, int height);
+/* Puts the editor's outer width and height into vu_Query; returns 0. */
+int vu_WordProcGetSize(HWND editor);
+/* Places the editor at x, y, sized to the parent's client area plus the deltas; 0 placed,
+   1 failed. */
+int vu_WordProcFit(HWND editor, int x, int y, int width_delta, int height_delta);
+/* Disables the editor; 1 when it was disabled already, else 0. */
+int vu_WordProcDisable(HWND editor);
+/* Enables the editor; 1 when it was enabled already, else 0. */
+int vu_WordProcEnable(HWND editor);
+/* Invalidates the whole editor with erase; 0 done, 1 failed. */
+int vu_WordProcRedraw(HWND editor);
+/* Gives the editor the keyboard focus; returns the window that had it before. */
+HWND vu_WordProcSetFocus(HWND editor);
+/* The editor when it has the keyboard focus, else null. */
+HWND vu_WordProcHasFocus(HWND editor);
 
 /* ------------------------------------------------------------------------------------
  * Text and fonts
@@ -631,16 +1090,98 @@ int vu_MenuModifyBitmapGrayed(HMENU menu, const char* bitmap, UINT id);
  * File and folder choosers
  * ---------------------------------------------------------------------------------- */
 /* @@choosers */
+/* Full path chosen in the open chooser (after a multiple choice: the folder, then each name,
+   each terminated, closed by one more terminator); its content on entry is the initial name. */
+extern char vu_OpenPath[MAX_PATH];
+/* Name and extension, without folder, of the file chosen in the open chooser. */
+extern char vu_OpenName[MAX_PATH];
+/* Full path chosen in the save chooser. */
+extern char vu_SavePath[MAX_PATH];
+/* Name and extension, without folder, of the file chosen in the save chooser. */
+extern char vu_SaveName[MAX_PATH];
+/* Opens the file chooser for opening. Filter words: OWN_FILTER (own_filter, a list of display
+   text and pattern pairs, each terminated, closed by one more terminator) NONE_FILTER TXT_FILTER
+   ALL_FILTER C_DEV_FILTER (others: the filter of the previous call). Result words: FILENAME
+   and PATH put vu_OpenName or vu_OpenPath into the owner's text, also after a cancel (others
+   or null: nothing). Returns 0 when a file was chosen, 1 when cancelled or the chooser failed. */
+int vu_FileOpenDialog(HWND owner, const char* title, const char* result, const char* filter,
+                      const char* own_filter);
+/* Opens the file chooser for saving, with vu_SavePath and vu_SaveName and the words of
+   vu_FileOpenDialog; the result word is applied only after a choice. Returns 0 chosen, 1 not. */
+int vu_FileSaveDialog(HWND owner, const char* title, const char* result, const char* filter,
+                      const char* own_filter);
+/* Opens the folder chooser and writes the chosen folder's path into path (MAX_PATH characters).
+   Words: FILFOLDERS PRINTERS NONETWORK ANCESTOR FILSYSTEM (others: no restriction). Returns
+   0 chosen, 1 cancelled (path unchanged; also for a null path), 2 the item has no file-system
+   path (path holds its display name), 3 the shell's allocator was not available. */
+int vu_FolderDialog(HWND owner, const char* title, char* path, const char* folder);
 
 /* ------------------------------------------------------------------------------------
  * Message boxes
  * ---------------------------------------------------------------------------------- */
 /* @@messagebox */
+/* Shows text under caption with one OK button and no icon. Option word D empties text after
+   the box has closed (others, such as N: nothing more). Returns 0. */
+int vu_MessageBox(HWND owner, const char* caption, char* text, const char* option);
+/* Asks a question. Icon words: EXCLAMATION INFORMATION QUESTION STOP (others: no icon). Button
+   sets name the buttons left to right, the upper-case word the default: OK OK_help ok_HELP
+   OK_cancel ok_CANCEL OK_cancel_help ok_CANCEL_help ok_cancel_HELP RETRY_cancel retry_CANCEL
+   RETRY_cancel_help retry_CANCEL_help retry_cancel_HELP YES_no yes_NO YES_no_help yes_NO_help
+   yes_no_HELP YES_no_cancel yes_NO_cancel yes_no_CANCEL YES_no_cancel_help yes_NO_cancel_help
+   yes_no_CANCEL_help yes_no_cancel_HELP CANCEL_retry_ignore cancel_RETRY_ignore
+   cancel_retry_IGNORE CANCEL_retry_ignore_help cancel_RETRY_ignore_help
+   cancel_retry_IGNORE_help cancel_retry_ignore_HELP ("cancel" before retry/ignore is Abort;
+   others: one OK button). Returns 1 no, 2 ignore, 3 retry, 4 yes, 5 ok, 6 cancel or abort,
+   0 when the box could not be shown. */
+int vu_MessageAsk(HWND owner, const char* caption, const char* text, const char* icon,
+                  const char* buttons);
 
 /* ------------------------------------------------------------------------------------
  * Other standard dialogs, posted messages and the cursor
  * ---------------------------------------------------------------------------------- */
 /* @@dialogs */
+/* The colour chooser's 16 custom colours (0x00BBGGRR), all black at start; what the user
+   changes in one vu_ColorDialog call is offered again in the next. */
+extern COLORREF vu_CustomColors[16];
+/* Request and answer of vu_PrintDialog: after a confirmed dialog it holds the printer's device
+   context (the caller's to delete), the flags as the user left them (PD_SELECTION, PD_COLLATE)
+   and the number of copies. The record is commdlg.h's PRINTDLGA, named by its tag so that this
+   header needs no more than windows.h; include commdlg.h to read it. */
+extern struct tagPDA vu_PrintRequest;
+/* Opens the colour chooser (white first, custom-colour part open, vu_CustomColors offered);
+   returns the chosen colour, or 0 when cancelled (the same as choosing black). */
+COLORREF vu_ColorDialog(HWND owner);
+/* Opens the font chooser with font's description (screen fonts). Effects word: ON (strike-out,
+   underline, colour choices; others: none). Script word: OFF (no script list; others: list).
+   Returns a new font the caller owns, or font itself when cancelled. */
+HFONT vu_FontDialog(HWND owner, const char* effects, const char* script, HFONT font);
+/* Opens the print dialog owned by window's owner (GWL_HWNDPARENT), copies 1, no print-to-file
+   box, asking for a device context; returns 1 when the user confirmed (see vu_PrintRequest),
+   0 when cancelled or failed. */
+int vu_PrintDialog(HWND window);
+/* Opens the modeless find dialog (direction down, no whole-word box) owned by owner with the
+   edit window's selection as search text; its notifications reach the owner as the registered
+   message "commdlg_FindReplace". Returns the dialog, or null when the selection is longer than
+   256 characters or the dialog could not be made. */
+HWND vu_FindDialog(HWND owner, HWND edit);
+/* Handles one message of the owner's window procedure for the find dialog: for a find
+   notification, points vu_FindRequest at its record and posts WM_COMMAND with down_id (direction
+   down) or up_id (direction up) to receiver. Returns 1 when a command was posted, 2 when the
+   search text was longer than 256 characters (the dialog is then destroyed), else 0. The edit
+   window is not used. */
+int vu_FindMessage(HWND receiver, HWND dialog, HWND edit, LPARAM lparam, UINT message, int up_id,
+                   int down_id);
+/* Runs the modal dialog "MODAL_DIALOG" of the owner's module (its instance, GWL_HINSTANCE), shown
+   with the caption "Tillverkad från dialog"; OK, Cancel or closing it ends it. Returns that
+   instance at once when the module has no such dialog, else when the dialog has ended. */
+HINSTANCE vu_ResourceDialog(HWND owner);
+/* Posts a message to the window's queue; 0 when the platform accepted it, 1 when not. */
+int vu_PostMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+/* Returns code when the mouse cursor lies strictly inside the rectangle x, y, width, height of
+   the window's client area (its edges are outside), else 0. */
+int vu_CursorIn(HWND window, int x, int y, int width, int height, int code);
+/* Leaves the mouse cursor's position in the window's client coordinates in vu_Query; returns 0. */
+int vu_CursorPos(HWND window);
 
 /* ------------------------------------------------------------------------------------
  * Settings file and file copy
