@@ -12,6 +12,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        // The editor page's find dialog gets its keys (Tab, Return) as a dialog does.
+        if (FindBox && IsWindow(FindBox) && IsDialogMessageA(FindBox, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -4,23 +4,13 @@
 
 HFONT TitleFont;
 HFONT SmallFont;
+HWND FindBox;
 
 namespace {
 
-// One row per page: its menu-bar item, the window title while it shows, and the function
-// that fills it (controls) or paints it (drawing).
-struct Page {
-    UINT command;
-    const char* menu_text;
-    const char* title;
-    void (*build)(HWND window);
-    void (*paint)(HWND window);
-};
-
-const Page Pages[] = {
-    {CMD_PAGE_BUTTONS, "&Knappar", "Galleri - Knappar", BuildButtonsPage, nullptr},
-    {CMD_PAGE_DRAWING, "&Rita", "Galleri - Rita", nullptr, PaintDrawingPage},
-};
+// The pages in menu-bar order.
+const Page* const Pages[] = {&ButtonsPage, &FieldsPage, &ListsPage,
+                             &DrawingPage, &DialogsPage, &EditorPage};
 
 const Page* Current = nullptr;
 HMENU MenuBar;
@@ -48,14 +38,15 @@ BOOL CALLBACK DestroyChild(HWND child, LPARAM)
 
 void ShowPage(HWND window, UINT command)
 {
-    for (const Page& page : Pages) {
-        if (page.command != command) continue;
+    for (const Page* page : Pages) {
+        if (page->command != command) continue;
+        if (FindBox) DestroyWindow(FindBox);
         EnumChildWindows(window, DestroyChild, 0);  // the old page's controls go
-        Current = &page;
-        if (page.build) page.build(window);
-        vu_WindowSetText(window, page.title);
-        vu_WindowRedraw(window, "ERASED");  // the drawing page paints on WM_PAINT
-        SetStatus(window, page.menu_text + 1, -1);
+        Current = page;
+        if (page->build) page->build(window);
+        vu_WindowSetText(window, page->title);  // set last: the page is complete
+        vu_WindowRedraw(window, "ERASED");       // the drawing page paints on WM_PAINT
+        SetStatus(window, page->title, -1);
     }
 }
 
@@ -63,7 +54,7 @@ void ShowPage(HWND window, UINT command)
 void MakeMenus(HWND window)
 {
     MenuBar = vu_CreateMenu();
-    for (const Page& page : Pages) vu_MenuAppend(MenuBar, page.menu_text, page.command);
+    for (const Page* page : Pages) vu_MenuAppend(MenuBar, page->menu_text, page->command);
     MenuSub = vu_AppendSubMenu(MenuBar, "&Meny");
     vu_MenuAppendChecked(MenuSub, "&Kryssad", CMD_MENU_CHECKED);
     vu_MenuAppendGrayed(MenuSub, "Gråad", CMD_MENU_GRAYED);
@@ -142,7 +133,7 @@ void Command(HWND window, int id)
         return;
     }
     if (id >= CMD_PAGE_BUTTONS && id < CMD_MENU_CHECKED) ShowPage(window, id);
-    else if (Current && Current->command == CMD_PAGE_BUTTONS) ButtonsPageCommand(window, id);
+    else if (Current && Current->command_handler) Current->command_handler(window, id);
 }
 
 }  // namespace
@@ -184,21 +175,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
                      client.bottom);
         return 0;
     }
-    case WM_VSCROLL:
-    case WM_HSCROLL:
-        if (Current && Current->command == CMD_PAGE_BUTTONS) ButtonsPageScroll(window, wparam, lparam);
-        return 0;
-    case WM_DRAWITEM:
-        ButtonsPageDrawItem(window, reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
-        return TRUE;
-    case WM_NOTIFY:
-        ButtonsPageNotify(window, lparam);
-        return 0;
     case WM_DESTROY:
+        if (FindBox) DestroyWindow(FindBox);
         DeleteObject(TitleFont);
         DeleteObject(SmallFont);
         PostQuitMessage(0);
         return 0;
     }
+    // Scroll, notification, owner-draw and colour messages go to the page that shows.
+    if (Current && Current->other_message) return Current->other_message(window, message, wparam, lparam);
     return DefWindowProcA(window, message, wparam, lparam);
 }

@@ -8,9 +8,7 @@ HWND VerticalUpDown;
 HWND HorizontalUpDown;
 HWND OwnerDrawn;
 
-}  // namespace
-
-void BuildButtonsPage(HWND window)
+void Build(HWND window)
 {
     // A toolbar along the top: images are bitmap resources of this program, 16 x 15.
     HWND toolbar = vu_Toolbar(window, "BORDER", 28);
@@ -53,7 +51,7 @@ void BuildButtonsPage(HWND window)
     OwnerDrawn = vu_PicButton(window, 240, 234, 96, 28, "B", ID_PICTURE_OWNER);
 }
 
-void ButtonsPageCommand(HWND window, int id)
+void Command(HWND window, int id)
 {
     if (id == ID_CHECK_SQUARE) {
         // The low two bits of the state word are the check state.
@@ -64,27 +62,38 @@ void ButtonsPageCommand(HWND window, int id)
     SetStatus(window, "Klick på kontroll", id);
 }
 
-void ButtonsPageScroll(HWND window, WPARAM wparam, LPARAM lparam)
+LRESULT OtherMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
 {
-    // Each up-down control answers -1 for messages that are not its own.
-    const int vertical = vu_UpDownPos(VerticalUpDown, wparam, lparam);
-    const int horizontal = vu_UpDownHorzPos(HorizontalUpDown, wparam, lparam);
-    if (vertical >= 0) SetStatus(window, "Lodrät upp-ner:", vertical);
-    if (horizontal >= 0) SetStatus(window, "Vågrät upp-ner:", horizontal);
+    switch (message) {
+    case WM_VSCROLL:
+    case WM_HSCROLL: {
+        // Each up-down control answers -1 for messages that are not its own.
+        const int vertical = vu_UpDownPos(VerticalUpDown, wparam, lparam);
+        const int horizontal = vu_UpDownHorzPos(HorizontalUpDown, wparam, lparam);
+        if (vertical >= 0) SetStatus(window, "Lodrät upp-ner:", vertical);
+        if (horizontal >= 0) SetStatus(window, "Vågrät upp-ner:", horizontal);
+        return 0;
+    }
+    case WM_DRAWITEM:
+        // The pressed picture while the button is held down, the normal one otherwise.
+        vu_PicButtonDraw(OwnerDrawn, ID_PICTURE_OWNER,
+                         reinterpret_cast<const DRAWITEMSTRUCT*>(lparam), "GAL_NORMAL",
+                         "GAL_PRESSED");
+        return TRUE;
+    case WM_NOTIFY: {
+        // The toolbar asks for the tip of the button under the pointer.
+        struct tagNMTTDISPINFOA* tip = reinterpret_cast<struct tagNMTTDISPINFOA*>(lparam);
+        vu_ToolbarTipText(tip, ID_TOOL_SQUARE, "Fyrkant");
+        vu_ToolbarTipText(tip, ID_TOOL_DISC, "Cirkel (håller sig nedtryckt)");
+        vu_ToolbarTipText(tip, ID_TOOL_CROSS, "Kryss (en av två)");
+        vu_ToolbarTipText(tip, ID_TOOL_TRIANGLE, "Triangel (en av två)");
+        return 0;
+    }
+    }
+    return DefWindowProcA(window, message, wparam, lparam);
 }
 
-void ButtonsPageDrawItem(HWND, const DRAWITEMSTRUCT* item)
-{
-    // The pressed picture while the button is held down, the normal one otherwise.
-    vu_PicButtonDraw(OwnerDrawn, ID_PICTURE_OWNER, item, "GAL_NORMAL", "GAL_PRESSED");
-}
+}  // namespace
 
-void ButtonsPageNotify(HWND, LPARAM lparam)
-{
-    // The toolbar asks for the tip of the button under the pointer.
-    struct tagNMTTDISPINFOA* tip = reinterpret_cast<struct tagNMTTDISPINFOA*>(lparam);
-    vu_ToolbarTipText(tip, ID_TOOL_SQUARE, "Fyrkant");
-    vu_ToolbarTipText(tip, ID_TOOL_DISC, "Cirkel (håller sig nedtryckt)");
-    vu_ToolbarTipText(tip, ID_TOOL_CROSS, "Kryss (en av två)");
-    vu_ToolbarTipText(tip, ID_TOOL_TRIANGLE, "Triangel (en av två)");
-}
+const Page ButtonsPage = {CMD_PAGE_BUTTONS, "&Knappar", "Galleri - Knappar",
+                          Build, nullptr, Command, OtherMessage};

@@ -66,11 +66,14 @@ void DrawPictures(HWND window)
     vu_SetDrawArea(window, "CLIENT");
 }
 
-}  // namespace
-
-void PaintDrawingPage(HWND window)
+void Paint(HWND window)
 {
     DrawTexts(window);
     DrawLines(window);
     DrawPictures(window);
 }
+
+}  // namespace
+
+const Page DrawingPage = {CMD_PAGE_DRAWING, "&Rita", "Galleri - Rita",
+                          nullptr, Paint, nullptr, nullptr};

@@ -209,7 +209,18 @@ const std::vector<PageCase>& Pages()
         // owner-drawn one are all of the button class.
         {'K', "Galleri - Knappar", "knappar",
          {{"Button", 15}, {"ToolbarWindow32", 1}, {"msctls_updown32", 2}}},
+        // 6 edit fields, the spin field and the inner fields of the two writable comboboxes;
+        // the simple combobox's list is its child, the drop-downs' lists are not.
+        {'F', "Galleri - Fält", "falt", {{"Edit", 9}, {"ComboBox", 3}, {"ComboLBox", 1}}},
+        // The list view's header is its child; the button steps the progress bar.
+        {'L', "Galleri - Listor", "listor",
+         {{"SysListView32", 1}, {"SysHeader32", 1}, {"msctls_progress32", 1},
+          {"msctls_trackbar32", 2}, {"msctls_statusbar32", 1}, {"Button", 1}}},
         {'R', "Galleri - Rita", "rita", {}},
+        // One button per dialog.
+        {'D', "Galleri - Dialoger", "dialoger", {{"Button", 9}}},
+        // Six editing buttons over the editor.
+        {'E', "Galleri - Redigerare", "redigerare", {{"Button", 6}, {"Edit", 1}}},
     };
     return pages;
 }
@@ -221,6 +232,29 @@ void OpenPage(HWND w, const PageCase& page)
     vu_test::Chord(VK_MENU, static_cast<WORD>(page.key));
     ASSERT_TRUE(vu_test::WaitFor([&] { return Title(w) == page.title; }, 5000))
         << "page " << page.title << " did not open; title is " << Title(w);
+}
+
+// Clicks the dialogs page's "Meddelande" button, reads the message box that opens, and
+// closes it with Return (Escape would answer Cancel under Wine, not OK).
+void OpenAndCloseMessageBox(const Program& program, HWND w)
+{
+    HWND button = FindWindowExA(w, nullptr, "Button", "Meddelande");
+    ASSERT_NE(button, nullptr);
+    RECT r;
+    GetWindowRect(button, &r);
+    BringToFront(w);
+    vu_test::PointerTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    vu_test::Click(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    HWND box = nullptr;
+    ASSERT_TRUE(vu_test::WaitFor([&] { return (box = program.Window("#32770")) != nullptr; }, 5000));
+    EXPECT_EQ(GetWindow(box, GW_OWNER), w);
+    EXPECT_EQ(Title(box), "Galleri");
+    char text[128] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    EXPECT_STREQ(text, "Det här är en meddelanderuta.");
+    BringToFront(box);
+    vu_test::Stroke(VK_RETURN);
+    EXPECT_TRUE(vu_test::WaitFor([&] { return !IsWindow(box); }, 5000));
 }
 
 TEST(Gallery, EveryPageOpensFromTheMenuBarShowsItsControlsAndIsPhotographed)
@@ -249,6 +283,7 @@ TEST(Gallery, EveryPageOpensFromTheMenuBarShowsItsControlsAndIsPhotographed)
                 [&] { return ClientPixel(w, 390, 322) == RGB(240, 240, 160); }, 10000));
         }
         EXPECT_TRUE(SaveBmp(SettledCapture(w), ScreenshotPath(page->shot)));
+        if (page->key == 'D') OpenAndCloseMessageBox(program, w);
     }
 
     BringToFront(w);
