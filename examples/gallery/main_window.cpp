@@ -82,7 +82,8 @@ int CountStart()
     char text[16];
     vu_SettingsRead("galleri.ini", "Galleri", "Starter", text, sizeof text);
     int starts = 0;
-    for (int i = 0; vu_CharClass(text, i) == 2; ++i) starts = starts * 10 + vu_CharAt(text, i) - '0';
+    for (int i = 0; vu_CharClass(text, i) == 2; ++i)
+        starts = starts * 10 + vu_CharAt(text, i) - '0';
     vu_IntToText(text, ++starts);
     vu_SettingsWrite("galleri.ini", "Galleri", "Starter", text);
     return starts;
@@ -183,6 +184,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
         return 0;
     }
     // Scroll, notification, owner-draw and colour messages go to the page that shows.
-    if (Current && Current->other_message) return Current->other_message(window, message, wparam, lparam);
+    if (Current && Current->other_message)
+        return Current->other_message(window, message, wparam, lparam);
     return DefWindowProcA(window, message, wparam, lparam);
 }

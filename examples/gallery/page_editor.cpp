@@ -38,7 +38,8 @@ void Find(HWND window, const char* direction)
 {
     // Source 1: the text and the match-case box come from the find dialog's request.
     const int found = vu_WordProcFind(Editor, nullptr, 1, direction, "");
-    SetStatus(window, found == 0 ? "Hittad på rad" : "Inte hittad", found == 0 ? vu_WordProcCaretLine(Editor) : -1);
+    if (found == 0) SetStatus(window, "Hittad på rad", vu_WordProcCaretLine(Editor));
+    else SetStatus(window, "Inte hittad", -1);
 }
 
 void Command(HWND window, int id)
