@@ -246,7 +246,8 @@ void OpenAndCloseMessageBox(const Program& program, HWND w)
     vu_test::PointerTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     vu_test::Click(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
     HWND box = nullptr;
-    ASSERT_TRUE(vu_test::WaitFor([&] { return (box = program.Window("#32770")) != nullptr; }, 5000));
+    ASSERT_TRUE(
+        vu_test::WaitFor([&] { return (box = program.Window("#32770")) != nullptr; }, 5000));
     EXPECT_EQ(GetWindow(box, GW_OWNER), w);
     EXPECT_EQ(Title(box), "Galleri");
     char text[128] = {};
