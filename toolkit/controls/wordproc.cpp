@@ -133,9 +133,12 @@ HWND vu_WordProcSimpleModify(HWND editor, int x, int y, int width, int height,
     std::string text = WholeText(editor);
     DestroyWindow(editor);
 
-    const DWORD ex_style = chosen.ex_style | WS_EX_MDICHILD | WS_EX_ACCEPTFILES;
+    const DWORD ex_style = chosen.ex_style | WS_EX_ACCEPTFILES;
     const DWORD style = kRebuiltStyle | scroll_bits | chosen.border;
-    HWND rebuilt = CreateEditor(parent, ex_style, style, x, y, width, height);
+    HWND rebuilt = CreateEditor(parent, ex_style | WS_EX_MDICHILD, style, x, y, width, height);
+    // The platform makes WS_EX_MDICHILD windows only inside an MDI client; in any other
+    // parent the editor is made without it rather than lost together with its text.
+    if (rebuilt == nullptr) rebuilt = CreateEditor(parent, ex_style, style, x, y, width, height);
     const unsigned limit = static_cast<unsigned>(maximum);  // as the platform takes it
     SendMessageA(rebuilt, EM_LIMITTEXT, limit, 0);
     // A new limit that does not exceed the old one keeps limit - 1 characters, and says so
