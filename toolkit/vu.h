@@ -512,16 +512,229 @@ int vu_ToolbarShow(HWND toolbar);
  * Progress bar, trackbar and status bar
  * ---------------------------------------------------------------------------------- */
 /* @@bars */
+/* Creates a progress bar (frame NORMAL SUNKEN; others: plain) with the range 0..maximum (low 16
+   bits kept) and the step; returns the bar, or null. */
+HWND vu_Progress(HWND parent, int x, int y, int width, int height, const char* frame,
+                 unsigned int maximum, int step);
+/* Destroys old and makes a new progress bar in its parent as vu_Progress; returns the new bar. */
+HWND vu_ProgressRecreate(HWND old, int x, int y, int width, int height, const char* frame,
+                         unsigned int maximum, int step);
+/* Advances the bar by its step; returns 0. */
+int vu_ProgressStep(HWND bar);
+/* Background colour of every progress bar of the process (their shared class); returns 0. */
+int vu_ProgressSetColor(HWND bar, COLORREF colour);
+/* Geometry members of the progress bar: as the push button's (show uses SW_SHOW). */
+int vu_ProgressDestroy(HWND bar);
+int vu_ProgressHide(HWND bar);
+int vu_ProgressShow(HWND bar);
+int vu_ProgressMove(HWND bar, int x, int y);
+int vu_ProgressCenter(HWND bar);
+int vu_ProgressGetPos(HWND bar);
+int vu_ProgressResize(HWND bar, int width, int height);
+int vu_ProgressGetSize(HWND bar);
+int vu_ProgressFit(HWND bar, int x, int y, int width_delta, int height_delta);
+
+/* Creates a trackbar with automatic ticks: orientation H V (others: H), frame NORMAL SUNKEN BAR
+   EDGE (others: NORMAL), range 0..maximum (low 16 bits), page size, position; the bar or null. */
+HWND vu_Trackbar(HWND parent, const char* orientation, int x, int y, int width, int height,
+                 const char* frame, unsigned int maximum, int page_size, int position);
+/* Destroys old and makes a new trackbar in its parent as vu_Trackbar; returns the new bar. */
+HWND vu_TrackbarRecreate(HWND old, const char* orientation, int x, int y, int width,
+                         int height, const char* frame, unsigned int maximum, int page_size,
+                         int position);
+/* One value of the trackbar: TICS (tick count) CLICKSTEPS (page size) SLIDERPOS (position)
+   SLIDERPOSNR (range maximum) BUTTLENGTH (slider length); 0 for another word. */
+int vu_TrackbarGet(HWND bar, const char* what);
+/* Moves the slider to position and redraws; returns 0. */
+int vu_TrackbarSetPos(HWND bar, int position);
+/* Geometry members of the trackbar: as the push button's (show uses SW_SHOW). */
+int vu_TrackbarDestroy(HWND bar);
+int vu_TrackbarHide(HWND bar);
+int vu_TrackbarShow(HWND bar);
+int vu_TrackbarMove(HWND bar, int x, int y);
+int vu_TrackbarCenter(HWND bar);
+int vu_TrackbarGetPos(HWND bar);
+int vu_TrackbarResize(HWND bar, int width, int height);
+int vu_TrackbarGetSize(HWND bar);
+int vu_TrackbarFit(HWND bar, int x, int y, int width_delta, int height_delta);
+int vu_TrackbarDisable(HWND bar);
+int vu_TrackbarEnable(HWND bar);
+int vu_TrackbarRedraw(HWND bar, const char* mode);
+HWND vu_TrackbarSetFocus(HWND bar);
+HWND vu_TrackbarDropFocus(HWND bar);
+
+/* Creates a status bar along the bottom of parent: NOBAR NOBARSIZEGRIP BAR BARSIZEGRIP
+   (others: NOBAR); returns the bar, or null. */
+HWND vu_StatusBar(HWND parent, const char* style);
+/* Destroys old, makes a new status bar in its parent and posts WM_SIZE (0, 0) to the parent;
+   returns the new bar. */
+HWND vu_StatusBarRecreate(HWND old, const char* style);
+/* Lays out part 1..20 as an empty borderless part of width after the parts before it (the
+   layout is shared by all status bars); 0, or 1 for a part number outside 1..20. */
+int vu_StatusBarPart(HWND bar, int part, int width);
+/* As vu_StatusBarPart, with text and border kind SUNKEN FLAT BAR (others: sunken); 0, or 1
+   for a part number outside 1..20. */
+int vu_StatusBarPartText(HWND bar, int part, int width, const char* kind, const char* text);
+/* Sets the text of part 1..20 with border kind SUNKEN FLAT BAR (others: sunken) and redraws;
+   0, or 1 for a part number outside 1..20. */
+int vu_StatusBarSetText(HWND bar, int part, const char* kind, const char* text);
+/* Copies the text of part 1..20 into buffer, which must hold it and its NUL; returns its
+   length (0 and an empty buffer for a part number outside 1..20). */
+int vu_StatusBarGetText(HWND bar, int part, char* buffer);
+/* Gives the bar a font and redraws; returns 0. */
+int vu_StatusBarSetFont(HWND bar, HFONT font);
+/* The status bar family's vu_CreatePointFont: the same font; the caller owns it. */
+HFONT vu_StatusBarCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                                  const char* face);
+/* Background colour of every status bar of the process (their shared class); returns 0. */
+int vu_StatusBarSetColor(HWND bar, COLORREF colour);
+/* Geometry members of the status bar: destroy, hide, show (SW_SHOW) as the push button's. */
+int vu_StatusBarDestroy(HWND bar);
+int vu_StatusBarHide(HWND bar);
+int vu_StatusBarShow(HWND bar);
+/* Moves the bar to (0, y) and remembers y, where a finished part layout puts it back;
+   0 moved, 1 failed. */
+int vu_StatusBarMove(HWND bar, int y);
+/* vu_Query.y := the bar's y in its parent's client area (vu_Query.x unchanged); returns 0. */
+int vu_StatusBarGetPos(HWND bar);
 
 /* ------------------------------------------------------------------------------------
  * List view
  * ---------------------------------------------------------------------------------- */
 /* @@listview */
+/* Rows count from 1, columns from 0. A cell read back holds 254 characters at most. */
+/* Creates a report-style list view with editable first cells; with x, y, width and height all 0
+   it fills the parent's client area. Returns the control, or null. */
+HWND vu_ListView(HWND parent, int x, int y, int width, int height);
+/* Sets the cells' text and text background colours and redraws; 0, or 1 when the redraw failed. */
+int vu_ListViewSetColors(HWND list, COLORREF text, COLORREF background);
+/* Inserts column number column with a width, alignment L C R (others: as the previous insertion,
+   left at first) and header text; returns the new column's index, or -1. */
+int vu_ListViewInsertColumn(HWND list, int width, const char* alignment, const char* text,
+                            int column);
+/* Deletes a column; returns 0. */
+int vu_ListViewDeleteColumn(HWND list, int column);
+/* The width of a column, or -1 when the platform answers more than 2,000. */
+int vu_ListViewGetColumnWidth(HWND list, int column);
+/* Inserts an empty row as row n (rows from n move down); 0, or 1 when the platform refused. */
+int vu_ListViewInsertRow(HWND list, int row);
+/* Sets cell (row, column), first inserting row n when this list view's last added row was
+   another; 0, or 1 when the cell could not be set. */
+int vu_ListViewAddCell(HWND list, const char* text, int row, int column);
+/* Sets cell (row, column) without inserting; 0, or 1 when there is no such row. */
+int vu_ListViewSetCell(HWND list, const char* text, int row, int column);
+/* Copies cell (row, column) into buffer (255 bytes); returns its length. */
+int vu_ListViewGetCell(HWND list, char* buffer, int row, int column);
+/* Deletes row n; returns 0. */
+int vu_ListViewDeleteRow(HWND list, int row);
+/* Deletes every row; returns 0. */
+int vu_ListViewDeleteAllRows(HWND list);
+/* The number of rows. */
+int vu_ListViewGetRowCount(HWND list);
+/* The number of rows that fit in the visible area. */
+int vu_ListViewGetCountPerPage(HWND list);
+/* Redraws row n; 0 on success, 1 on failure. */
+int vu_ListViewUpdateRow(HWND list, int row);
+/* Focuses the list view and starts editing row n's first cell in place; 0 when an edit field
+   opened, else 1. */
+int vu_ListViewEditLabel(HWND list, int row);
+/* The in-place edit field, or null when no label is being edited. */
+HWND vu_ListViewGetEditControl(HWND list);
+/* Focuses the list view and finds the first row whose first cell begins with text; its row
+   number, or -1. */
+int vu_ListViewFindRow(HWND list, const char* text);
+/* Gives the list view a font and redraws; returns 0. */
+int vu_ListViewSetFont(HWND list, HFONT font);
+/* The list view family's vu_CreatePointFont: the same font; the caller owns it. */
+HFONT vu_ListViewCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                                 const char* face);
+/* For WM_NOTIFY (other is compared with list: equal means nothing to do, answer 0): the clicked
+   column 0..254 of an LVN_COLUMNCLICK, else -1. */
+int vu_ListViewColumnClicked(HWND list, HWND other, const NMHDR* header);
+/* For WM_NOTIFY: limits a started label edit to 255 characters and puts an accepted label into
+   the row's first cell; returns 0. */
+int vu_ListViewLabelEditNotify(HWND list, HWND other, const NMHDR* header);
+/* For WM_NOTIFY: a click on column 0 sorts the sending list view (the first click since the last
+   label edit with no order, later ones with a comparison that always answers 1); returns 0. */
+int vu_ListViewSortNotify(HWND list, HWND other, const NMHDR* header);
+/* Writes every row as one line, each cell (19 characters at most) followed by the separator
+   COMMA POINT TAB SPACE STAR PLUS MINUS VLINE (others: none); mode WRITE or APPEND (others:
+   WRITE). 0 done, 2 not opened, 3 write error. Fewer than 1 column: nothing is done, 0. */
+int vu_ListViewSaveFile(HWND list, const char* mode, const char* path, int columns,
+                        const char* separator);
+/* Reads such lines into rows placed first in file order (mode WRITE deletes the rows first);
+   separator as vu_ListViewSaveFile, another word splits on its first character (an empty word:
+   one cell per line). Cells keep 254 characters; a line ends its row. 0 done, 2 not opened,
+   3 read error, 4 the file has more than 30,000 characters (nothing changed). */
+int vu_ListViewLoadFile(HWND list, const char* mode, const char* path, int columns,
+                        const char* separator);
+/* Geometry members of the list view: as the push button's, except that Move and Fit return the
+   platform's result (non-zero on success) and Redraw always erases. */
+int vu_ListViewDestroy(HWND list);
+int vu_ListViewHide(HWND list);
+int vu_ListViewShow(HWND list);
+int vu_ListViewMove(HWND list, int x, int y);
+int vu_ListViewCenter(HWND list);
+int vu_ListViewGetPos(HWND list);
+int vu_ListViewResize(HWND list, int width, int height);
+int vu_ListViewGetSize(HWND list);
+int vu_ListViewFit(HWND list, int x, int y, int width_delta, int height_delta);
+int vu_ListViewDisable(HWND list);
+int vu_ListViewEnable(HWND list);
+int vu_ListViewRedraw(HWND list);
 
 /* ------------------------------------------------------------------------------------
  * Combobox
  * ---------------------------------------------------------------------------------- */
 /* @@combobox */
+/* Entry numbers: 0 is the control's own text (edit field or drop-down caption), n >= 1 the list
+   item at position n - 1. */
+/* Creates a combobox of kind READDROP WRITEDROP READDROPSORT WRITEDROPSORT SIMPLE SIMPLESORT
+   (others: no kind bit); returns the control, or null. */
+HWND vu_ComboBox(HWND parent, int x, int y, int width, int height, const char* kind);
+/* Limits the edit field to maximum characters; returns 0. */
+int vu_ComboBoxLimitText(HWND combo, int maximum);
+/* Adds an item (in sorted place for the sorted kinds); 0, or 1 when the list refused it. */
+int vu_ComboBoxAddString(HWND combo, const char* text);
+/* Entry 0: sets the control's text; entry n: inserts an item at position n - 1 (the items from
+   there move down); 0, or 1 when the platform refused it. */
+int vu_ComboBoxSetText(HWND combo, int entry, const char* text);
+/* Copies an entry into buffer (255 bytes for entry 0, the item's length + 1 for an item);
+   returns its length, or -1 when no item stands at that position. */
+int vu_ComboBoxGetText(HWND combo, int entry, char* buffer);
+/* The length of an entry (254 at most for entry 0), or -1 when no item stands there. */
+int vu_ComboBoxGetTextLength(HWND combo, int entry);
+/* The selected characters of the edit field (255 at most) in a buffer shared by all comboboxes
+   and overwritten by the next call; with nothing selected at position 0, the previous answer. */
+const char* vu_ComboBoxGetSelText(HWND combo);
+/* Gives the control a font and redraws; returns 0. */
+int vu_ComboBoxSetFont(HWND combo, HFONT font);
+/* The combobox family's vu_CreatePointFont: the same font; the caller owns it. */
+HFONT vu_ComboBoxCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                                 const char* face);
+/* Writes exactly the characters of one entry to path (created or emptied; entry 0 gives at most
+   254): 0 done, 2 not created, 3 write failed or short, or no item at that entry. */
+int vu_ComboBoxSaveFile(HWND combo, int entry, const char* path);
+/* Sets entry 0 or inserts item n from the first 255 bytes of path (a missing file is created
+   empty): 0 done, 2 not opened, 3 read failed or the item could not be placed, 4 the file has
+   65,536 bytes or more (nothing changed). */
+int vu_ComboBoxLoadFile(HWND combo, int entry, const char* path);
+/* Geometry members of the combobox: as the push button's (show uses SW_SHOW, redraw always
+   erases); vu_ComboBoxHasFocus is 0 when the control or its edit field has the focus, else 1. */
+int vu_ComboBoxDestroy(HWND combo);
+int vu_ComboBoxHide(HWND combo);
+int vu_ComboBoxShow(HWND combo);
+int vu_ComboBoxMove(HWND combo, int x, int y);
+int vu_ComboBoxCenter(HWND combo);
+int vu_ComboBoxGetPos(HWND combo);
+int vu_ComboBoxResize(HWND combo, int width, int height);
+int vu_ComboBoxGetSize(HWND combo);
+int vu_ComboBoxFit(HWND combo, int x, int y, int width_delta, int height_delta);
+int vu_ComboBoxDisable(HWND combo);
+int vu_ComboBoxEnable(HWND combo);
+int vu_ComboBoxRedraw(HWND combo);
+HWND vu_ComboBoxSetFocus(HWND combo);
+int vu_ComboBoxHasFocus(HWND combo);
 
 /* ------------------------------------------------------------------------------------
  * Text editor and its printing
