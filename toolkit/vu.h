@@ -162,6 +162,118 @@ HWND vu_ButtonDropFocus(HWND button);
  * Edit and spin fields
  * ---------------------------------------------------------------------------------- */
 /* @@edit */
+/* Set when Tab or Enter is typed into an edit field or Enter into a spin field; cleared by
+   vu_EditPassFocus / vu_SpinPassFocus when they move the focus. */
+extern int vu_FocusAdvance;
+/* Creates a single-line edit field (id 1, sunken edge, limit characters) whose key-downs
+   other than End/Home/Left/Right reach the parent as WM_COMMAND(key code, 0) and whose Tab
+   and Enter set vu_FocusAdvance. Alignment words: L C R (others: L). Returns it, or null. */
+HWND vu_Edit(HWND parent, int x, int y, int width, int height, const char* align, int limit);
+/* As vu_Edit for a left-aligned password field; End/Home/Left/Right are posted as well. */
+HWND vu_EditPassword(HWND parent, int x, int y, int width, int height, int limit);
+/* Replaces the field by a new one with another frame, keeping its text; the old handle
+   dies. Frame words: FLAT SMAL_SUNKEN SUNKEN MAX_SUNKEN DOUBLE_EDGE BAR EDGE (others: no
+   frame); alignment words as vu_Edit. Returns the new field, or null. */
+HWND vu_EditReframe(HWND field, int x, int y, int width, int height, const char* frame,
+                    const char* align, int limit);
+/* The edit fields' and password fields' window procedures. */
+LRESULT CALLBACK vu_EditProc(HWND field, UINT message, WPARAM wparam, LPARAM lparam);
+LRESULT CALLBACK vu_EditPasswordProc(HWND field, UINT message, WPARAM wparam, LPARAM lparam);
+/* Sets the field's text (null: empty); returns 0. */
+int vu_EditSetText(HWND field, const char* text);
+/* Copies at most limit - 1 characters and a NUL into buffer (which holds limit bytes);
+   returns the length copied. */
+int vu_EditGetText(HWND field, char* buffer);
+/* The length of the text as vu_EditGetText would copy it. */
+int vu_EditTextLength(HWND field);
+/* The selected text, in a toolkit-owned buffer valid until the next call (never null). */
+const char* vu_EditGetSelText(HWND field);
+/* Sets the character limit; returns the previous one. */
+int vu_EditSetLimit(HWND field, int limit);
+/* The character limit. */
+int vu_EditGetLimit(HWND field);
+/* Sets the left margin in pixels; returns the previous left margin. */
+int vu_EditSetMargin(HWND field, int left);
+/* "OFF" makes the field read-only, "ON" editable again; the platform's answer (non-zero on
+   success), 0 for any other word. */
+int vu_EditWritable(HWND field, const char* mode);
+/* For WM_CTLCOLOREDIT (dc = wparam, control = lparam): when control is the field, sets the
+   colours on dc and makes a new background brush; returns the edit fields' brush. */
+HBRUSH vu_EditColor(HWND field, COLORREF text, COLORREF back, HDC dc, HWND control);
+/* Sets the field's font and redraws it; returns 0. */
+int vu_EditSetFont(HWND field, HFONT font);
+/* 0 when the field has the keyboard focus, 1 when not. */
+int vu_EditHasFocus(HWND field);
+/* When the field has the focus and vu_FocusAdvance is set, focuses next and clears the
+   flag; returns 0. */
+int vu_EditPassFocus(HWND field, HWND next);
+/* Writes the field's text to the file: 0 done, 2 the file could not be created, 3 the
+   write failed or was short (or the field does not exist). */
+int vu_EditSaveFile(HWND field, const char* path);
+/* Loads the file (created empty when missing) into the field: 0 done, 2 it could not be
+   opened, 3 a read failed or it holds a NUL byte (or the field does not exist), 4 it holds
+   65,536 bytes or more. On 2, 3 and 4 the field keeps its text. */
+int vu_EditLoadFile(HWND field, const char* path);
+/* Geometry members (see the push button's): destroy 0/1, hide/show 1 when already so,
+   move/resize/fit 0/1, centre 0, position/size into vu_Query, disable/enable 1 when already
+   so, redraw with erase 0/1, set focus -> the window that had it. */
+int vu_EditDestroy(HWND field);
+int vu_EditHide(HWND field);
+int vu_EditShow(HWND field);
+int vu_EditMove(HWND field, int x, int y);
+int vu_EditCenter(HWND field);
+int vu_EditGetPos(HWND field);
+int vu_EditResize(HWND field, int width, int height);
+int vu_EditGetSize(HWND field);
+int vu_EditFit(HWND field, int x, int y, int width_delta, int height_delta);
+int vu_EditDisable(HWND field);
+int vu_EditEnable(HWND field);
+int vu_EditRedraw(HWND field);
+HWND vu_EditSetFocus(HWND field);
+
+/* Creates a spin number field: an edit field (id 1, sunken edge, limit characters) with a
+   vertical scroll bar whose messages reach the parent as WM_VSCROLL(code, field); key-downs
+   as vu_Edit; Enter sets vu_FocusAdvance. Alignment words: L C R (others: L). */
+HWND vu_Spin(HWND parent, int x, int y, int width, int height, const char* align, int limit);
+/* As vu_EditReframe for a spin field. Returns the new field, or null. */
+HWND vu_SpinReframe(HWND field, int x, int y, int width, int height, const char* frame,
+                    const char* align, int limit);
+/* The spin fields' window procedure. */
+LRESULT CALLBACK vu_SpinProc(HWND field, UINT message, WPARAM wparam, LPARAM lparam);
+/* For WM_VSCROLL (code = wparam, scrollbar = lparam) from this field: copies typed text into
+   text (limit bytes), steps value (line up: down to 0; line down: up), shows text; returns
+   the new value (value unchanged for another scroll bar). */
+int vu_SpinStep(HWND field, int code, HWND scrollbar, char* text, int value);
+/* Sets the field's text (null: empty); returns 0. */
+int vu_SpinSetText(HWND field, const char* text);
+/* The edit field's calls on a spin field (same results and codes). */
+int vu_SpinGetText(HWND field, char* buffer);
+int vu_SpinTextLength(HWND field);
+const char* vu_SpinGetSelText(HWND field);
+int vu_SpinSetLimit(HWND field, int limit);
+int vu_SpinGetLimit(HWND field);
+int vu_SpinSetMargin(HWND field, int left);
+int vu_SpinWritable(HWND field, const char* mode);
+HBRUSH vu_SpinColor(HWND field, COLORREF text, COLORREF back, HDC dc, HWND control);
+int vu_SpinSetFont(HWND field, HFONT font);
+int vu_SpinHasFocus(HWND field);
+int vu_SpinPassFocus(HWND field, HWND next);
+int vu_SpinSaveFile(HWND field, const char* path);
+int vu_SpinLoadFile(HWND field, const char* path);
+/* Geometry members, as the edit field's. */
+int vu_SpinDestroy(HWND field);
+int vu_SpinHide(HWND field);
+int vu_SpinShow(HWND field);
+int vu_SpinMove(HWND field, int x, int y);
+int vu_SpinCenter(HWND field);
+int vu_SpinGetPos(HWND field);
+int vu_SpinResize(HWND field, int width, int height);
+int vu_SpinGetSize(HWND field);
+int vu_SpinFit(HWND field, int x, int y, int width_delta, int height_delta);
+int vu_SpinDisable(HWND field);
+int vu_SpinEnable(HWND field);
+int vu_SpinRedraw(HWND field);
+HWND vu_SpinSetFocus(HWND field);
 
 /* ------------------------------------------------------------------------------------
  * Check buttons, up-down controls and group box
@@ -282,11 +394,51 @@ int vu_SetPixel(HWND window, int x, int y, COLORREF color);
  * File and folder choosers
  * ---------------------------------------------------------------------------------- */
 /* @@choosers */
+/* Full path chosen in the open chooser (after a multiple choice: the folder, then each name,
+   each terminated, closed by one more terminator); its content on entry is the initial name. */
+extern char vu_OpenPath[MAX_PATH];
+/* Name and extension, without folder, of the file chosen in the open chooser. */
+extern char vu_OpenName[MAX_PATH];
+/* Full path chosen in the save chooser. */
+extern char vu_SavePath[MAX_PATH];
+/* Name and extension, without folder, of the file chosen in the save chooser. */
+extern char vu_SaveName[MAX_PATH];
+/* Opens the file chooser for opening. Filter words: OWN_FILTER (own_filter, a list of display
+   text and pattern pairs, each terminated, closed by one more terminator) NONE_FILTER TXT_FILTER
+   ALL_FILTER C_DEV_FILTER (others: the filter of the previous call). Result words: FILENAME
+   and PATH put vu_OpenName or vu_OpenPath into the owner's text, also after a cancel (others
+   or null: nothing). Returns 0 when a file was chosen, 1 when cancelled or the chooser failed. */
+int vu_FileOpenDialog(HWND owner, const char* title, const char* result, const char* filter,
+                      const char* own_filter);
+/* Opens the file chooser for saving, with vu_SavePath and vu_SaveName and the words of
+   vu_FileOpenDialog; the result word is applied only after a choice. Returns 0 chosen, 1 not. */
+int vu_FileSaveDialog(HWND owner, const char* title, const char* result, const char* filter,
+                      const char* own_filter);
+/* Opens the folder chooser and writes the chosen folder's path into path (MAX_PATH characters).
+   Words: FILFOLDERS PRINTERS NONETWORK ANCESTOR FILSYSTEM (others: no restriction). Returns
+   0 chosen, 1 cancelled (path unchanged; also for a null path), 2 the item has no file-system
+   path (path holds its display name), 3 the shell's allocator was not available. */
+int vu_FolderDialog(HWND owner, const char* title, char* path, const char* folder);
 
 /* ------------------------------------------------------------------------------------
  * Message boxes
  * ---------------------------------------------------------------------------------- */
 /* @@messagebox */
+/* Shows text under caption with one OK button and no icon. Option word D empties text after
+   the box has closed (others, such as N: nothing more). Returns 0. */
+int vu_MessageBox(HWND owner, const char* caption, char* text, const char* option);
+/* Asks a question. Icon words: EXCLAMATION INFORMATION QUESTION STOP (others: no icon). Button
+   sets name the buttons left to right, the upper-case word the default: OK OK_help ok_HELP
+   OK_cancel ok_CANCEL OK_cancel_help ok_CANCEL_help ok_cancel_HELP RETRY_cancel retry_CANCEL
+   RETRY_cancel_help retry_CANCEL_help retry_cancel_HELP YES_no yes_NO YES_no_help yes_NO_help
+   yes_no_HELP YES_no_cancel yes_NO_cancel yes_no_CANCEL YES_no_cancel_help yes_NO_cancel_help
+   yes_no_CANCEL_help yes_no_cancel_HELP CANCEL_retry_ignore cancel_RETRY_ignore
+   cancel_retry_IGNORE CANCEL_retry_ignore_help cancel_RETRY_ignore_help
+   cancel_retry_IGNORE_help cancel_retry_ignore_HELP ("cancel" before retry/ignore is Abort;
+   others: one OK button). Returns 1 no, 2 ignore, 3 retry, 4 yes, 5 ok, 6 cancel or abort,
+   0 when the box could not be shown. */
+int vu_MessageAsk(HWND owner, const char* caption, const char* text, const char* icon,
+                  const char* buttons);
 
 /* ------------------------------------------------------------------------------------
  * Other standard dialogs, posted messages and the cursor
