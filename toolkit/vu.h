@@ -1090,11 +1090,51 @@ int vu_MenuModifyBitmapGrayed(HMENU menu, const char* bitmap, UINT id);
  * File and folder choosers
  * ---------------------------------------------------------------------------------- */
 /* @@choosers */
+/* Full path chosen in the open chooser (after a multiple choice: the folder, then each name,
+   each terminated, closed by one more terminator); its content on entry is the initial name. */
+extern char vu_OpenPath[MAX_PATH];
+/* Name and extension, without folder, of the file chosen in the open chooser. */
+extern char vu_OpenName[MAX_PATH];
+/* Full path chosen in the save chooser. */
+extern char vu_SavePath[MAX_PATH];
+/* Name and extension, without folder, of the file chosen in the save chooser. */
+extern char vu_SaveName[MAX_PATH];
+/* Opens the file chooser for opening. Filter words: OWN_FILTER (own_filter, a list of display
+   text and pattern pairs, each terminated, closed by one more terminator) NONE_FILTER TXT_FILTER
+   ALL_FILTER C_DEV_FILTER (others: the filter of the previous call). Result words: FILENAME
+   and PATH put vu_OpenName or vu_OpenPath into the owner's text, also after a cancel (others
+   or null: nothing). Returns 0 when a file was chosen, 1 when cancelled or the chooser failed. */
+int vu_FileOpenDialog(HWND owner, const char* title, const char* result, const char* filter,
+                      const char* own_filter);
+/* Opens the file chooser for saving, with vu_SavePath and vu_SaveName and the words of
+   vu_FileOpenDialog; the result word is applied only after a choice. Returns 0 chosen, 1 not. */
+int vu_FileSaveDialog(HWND owner, const char* title, const char* result, const char* filter,
+                      const char* own_filter);
+/* Opens the folder chooser and writes the chosen folder's path into path (MAX_PATH characters).
+   Words: FILFOLDERS PRINTERS NONETWORK ANCESTOR FILSYSTEM (others: no restriction). Returns
+   0 chosen, 1 cancelled (path unchanged; also for a null path), 2 the item has no file-system
+   path (path holds its display name), 3 the shell's allocator was not available. */
+int vu_FolderDialog(HWND owner, const char* title, char* path, const char* folder);
 
 /* ------------------------------------------------------------------------------------
  * Message boxes
  * ---------------------------------------------------------------------------------- */
 /* @@messagebox */
+/* Shows text under caption with one OK button and no icon. Option word D empties text after
+   the box has closed (others, such as N: nothing more). Returns 0. */
+int vu_MessageBox(HWND owner, const char* caption, char* text, const char* option);
+/* Asks a question. Icon words: EXCLAMATION INFORMATION QUESTION STOP (others: no icon). Button
+   sets name the buttons left to right, the upper-case word the default: OK OK_help ok_HELP
+   OK_cancel ok_CANCEL OK_cancel_help ok_CANCEL_help ok_cancel_HELP RETRY_cancel retry_CANCEL
+   RETRY_cancel_help retry_CANCEL_help retry_cancel_HELP YES_no yes_NO YES_no_help yes_NO_help
+   yes_no_HELP YES_no_cancel yes_NO_cancel yes_no_CANCEL YES_no_cancel_help yes_NO_cancel_help
+   yes_no_CANCEL_help yes_no_cancel_HELP CANCEL_retry_ignore cancel_RETRY_ignore
+   cancel_retry_IGNORE CANCEL_retry_ignore_help cancel_RETRY_ignore_help
+   cancel_retry_IGNORE_help cancel_retry_ignore_HELP ("cancel" before retry/ignore is Abort;
+   others: one OK button). Returns 1 no, 2 ignore, 3 retry, 4 yes, 5 ok, 6 cancel or abort,
+   0 when the box could not be shown. */
+int vu_MessageAsk(HWND owner, const char* caption, const char* text, const char* icon,
+                  const char* buttons);
 
 /* ------------------------------------------------------------------------------------
  * Other standard dialogs, posted messages and the cursor
