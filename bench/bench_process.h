@@ -26,6 +26,11 @@ inline double Median(std::vector<double> values)
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
 }
 
+inline double Minimum(const std::vector<double>& values)
+{
+    return values.empty() ? 0.0 : *std::min_element(values.begin(), values.end());
+}
+
 // The folder of this benchmark's own executable, with a trailing backslash: the programs it
 // drives are built into the same folder.
 inline std::string OwnFolder()

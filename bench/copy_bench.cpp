@@ -286,7 +286,8 @@ int main()
     std::printf("  %-22s %8.3f s  %8.1f MiB/s\n", "vindrulen.exe Kopiera", program,
                 MiBPerSecond(program));
     const double ratio = MiBPerSecond(program) / MiBPerSecond(loop);
-    std::printf("copy ratio: %.3f of the loop's throughput (goal at least %.2f: %s)\n", ratio,
-                kGoal, ratio >= kGoal ? "met" : "missed");
+    const double best = bench::Minimum(loop_seconds) / bench::Minimum(program_seconds);
+    std::printf("copy ratio: %.3f of the loop's throughput in medians, %.3f in best times "
+                "(goal at least %.2f: %s)\n", ratio, best, kGoal, ratio >= kGoal ? "met" : "missed");
     return 0;
 }

@@ -69,12 +69,15 @@ int main()
     const double program_shown = bench::Median(program_times.shown);
     const double bare_shown = bench::Median(bare_times.shown);
     std::printf("startup: %d starts each, alternating; medians from CreateProcess\n", kStarts);
-    std::printf("  %-18s window shown %8.1f ms   waiting for input %8.1f ms\n", "vindrulen.exe",
-                program_shown, bench::Median(program_times.idle));
-    std::printf("  %-18s window shown %8.1f ms   waiting for input %8.1f ms\n", "bare_window.exe",
-                bare_shown, bench::Median(bare_times.idle));
+    std::printf("  %-16s window shown %7.1f ms (best %7.1f)   waiting for input %7.1f ms\n",
+                "vindrulen.exe", program_shown, bench::Minimum(program_times.shown),
+                bench::Median(program_times.idle));
+    std::printf("  %-16s window shown %7.1f ms (best %7.1f)   waiting for input %7.1f ms\n",
+                "bare_window.exe", bare_shown, bench::Minimum(bare_times.shown),
+                bench::Median(bare_times.idle));
     const double ratio = program_shown / bare_shown;
-    std::printf("startup ratio: %.3f (goal at most %.2f: %s)\n", ratio, kGoal,
-                ratio <= kGoal ? "met" : "missed");
+    std::printf("startup ratio: %.3f of medians, %.3f of best times (goal at most %.2f: %s)\n",
+                ratio, bench::Minimum(program_times.shown) / bench::Minimum(bare_times.shown),
+                kGoal, ratio <= kGoal ? "met" : "missed");
     return 0;
 }
