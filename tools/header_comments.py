@@ -104,9 +104,12 @@ def is_banner(lines, index):
 
 def escape_for_doxygen(text):
     # Angle brackets would read as HTML tags, a backslash or at sign as a command, and
-    # a '#' before a word as a link.
-    text = re.sub(r'([<>@#])', r'\\\1', text)
-    return text.replace('\\\\', '\\\\\\\\')
+    # a '#' before a word as a link. Doxygen shows quoted texts as they are.
+    def escape(part):
+        part = part.replace('&', '&amp;').replace('<', '&lt;').replace('>', '&gt;')
+        return re.sub(r'([\\@#])', r'\\\1', part)
+    pieces = re.split(r'("[^"]*")', text)
+    return ''.join(p if p.startswith('"') else escape(p) for p in pieces)
 
 
 def filtered(lines):
