@@ -162,6 +162,125 @@ HWND vu_ButtonDropFocus(HWND button);
  * Edit and spin fields
  * ---------------------------------------------------------------------------------- */
 /* @@edit */
+/* Set when Tab or Enter is typed into an edit field or Enter into a spin field; cleared by
+   vu_EditPassFocus / vu_SpinPassFocus when they move the focus. */
+extern int vu_FocusAdvance;
+/* Creates a single-line edit field (id 1, sunken edge, limit characters) whose key-downs
+   other than End/Home/Left/Right reach the parent as WM_COMMAND(key code, 0) and whose Tab
+   and Enter set vu_FocusAdvance. Alignment words: L C R (others: L). Returns it, or null. */
+HWND vu_Edit(HWND parent, int x, int y, int width, int height, const char* align, int limit);
+/* As vu_Edit for a left-aligned password field; End/Home/Left/Right are posted as well. */
+HWND vu_EditPassword(HWND parent, int x, int y, int width, int height, int limit);
+/* Replaces the field by a new one with another frame, keeping its text; the old handle
+   dies. Frame words: FLAT SMAL_SUNKEN SUNKEN MAX_SUNKEN DOUBLE_EDGE BAR EDGE (others: no
+   frame); alignment words as vu_Edit. Returns the new field, or null. */
+HWND vu_EditReframe(HWND field, int x, int y, int width, int height, const char* frame,
+                    const char* align, int limit);
+/* The edit fields' and password fields' window procedures. */
+LRESULT CALLBACK vu_EditProc(HWND field, UINT message, WPARAM wparam, LPARAM lparam);
+LRESULT CALLBACK vu_EditPasswordProc(HWND field, UINT message, WPARAM wparam, LPARAM lparam);
+/* Sets the field's text (null: empty); returns 0. */
+int vu_EditSetText(HWND field, const char* text);
+/* Copies at most limit - 1 characters and a NUL into buffer (which holds limit bytes);
+   returns the length copied. */
+int vu_EditGetText(HWND field, char* buffer);
+/* The length of the text as vu_EditGetText would copy it. */
+int vu_EditTextLength(HWND field);
+/* The selected text, in a toolkit-owned buffer valid until the next call (never null). */
+const char* vu_EditGetSelText(HWND field);
+/* Sets the character limit; returns the previous one. */
+int vu_EditSetLimit(HWND field, int limit);
+/* The character limit. */
+int vu_EditGetLimit(HWND field);
+/* Sets the left margin in pixels; returns the previous left margin. */
+int vu_EditSetMargin(HWND field, int left);
+/* "OFF" makes the field read-only, "ON" editable again; the platform's answer (non-zero on
+   success), 0 for any other word. */
+int vu_EditWritable(HWND field, const char* mode);
+/* For WM_CTLCOLOREDIT (dc = wparam, control = lparam): when control is the field, sets the
+   colours on dc and makes a new background brush; returns the edit fields' brush. */
+HBRUSH vu_EditColor(HWND field, COLORREF text, COLORREF back, HDC dc, HWND control);
+/* Sets the field's font and redraws it; returns 0. */
+int vu_EditSetFont(HWND field, HFONT font);
+/* The edit family's name for vu_CreatePointFont: a font of points at the window's
+   resolution (style code 0 1 2 3 12 13 23 123); the caller owns it. */
+HFONT vu_EditCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                             const char* face);
+/* 0 when the field has the keyboard focus, 1 when not. */
+int vu_EditHasFocus(HWND field);
+/* When the field has the focus and vu_FocusAdvance is set, focuses next and clears the
+   flag; returns 0. */
+int vu_EditPassFocus(HWND field, HWND next);
+/* Writes the field's text to the file: 0 done, 2 the file could not be created, 3 the
+   write failed or was short (or the field does not exist). */
+int vu_EditSaveFile(HWND field, const char* path);
+/* Loads the file (created empty when missing) into the field: 0 done, 2 it could not be
+   opened, 3 a read failed or it holds a NUL byte (or the field does not exist), 4 it holds
+   65,536 bytes or more. On 2, 3 and 4 the field keeps its text. */
+int vu_EditLoadFile(HWND field, const char* path);
+/* Geometry members (see the push button's): destroy 0/1, hide/show 1 when already so,
+   move/resize/fit 0/1, centre 0, position/size into vu_Query, disable/enable 1 when already
+   so, redraw with erase 0/1, set focus -> the window that had it. */
+int vu_EditDestroy(HWND field);
+int vu_EditHide(HWND field);
+int vu_EditShow(HWND field);
+int vu_EditMove(HWND field, int x, int y);
+int vu_EditCenter(HWND field);
+int vu_EditGetPos(HWND field);
+int vu_EditResize(HWND field, int width, int height);
+int vu_EditGetSize(HWND field);
+int vu_EditFit(HWND field, int x, int y, int width_delta, int height_delta);
+int vu_EditDisable(HWND field);
+int vu_EditEnable(HWND field);
+int vu_EditRedraw(HWND field);
+HWND vu_EditSetFocus(HWND field);
+
+/* Creates a spin number field: an edit field (id 1, sunken edge, limit characters) with a
+   vertical scroll bar whose messages reach the parent as WM_VSCROLL(code, field); key-downs
+   as vu_Edit; Enter sets vu_FocusAdvance. Alignment words: L C R (others: L). */
+HWND vu_Spin(HWND parent, int x, int y, int width, int height, const char* align, int limit);
+/* As vu_EditReframe for a spin field. Returns the new field, or null. */
+HWND vu_SpinReframe(HWND field, int x, int y, int width, int height, const char* frame,
+                    const char* align, int limit);
+/* The spin fields' window procedure. */
+LRESULT CALLBACK vu_SpinProc(HWND field, UINT message, WPARAM wparam, LPARAM lparam);
+/* For WM_VSCROLL (code = wparam, scrollbar = lparam) from this field: copies typed text into
+   text (limit bytes), steps value (line up: down to 0; line down: up), shows text; returns
+   the new value (value unchanged for another scroll bar). */
+int vu_SpinStep(HWND field, int code, HWND scrollbar, char* text, int value);
+/* Sets the field's text (null: empty); returns 0. */
+int vu_SpinSetText(HWND field, const char* text);
+/* The edit field's calls on a spin field (same results and codes). */
+int vu_SpinGetText(HWND field, char* buffer);
+int vu_SpinTextLength(HWND field);
+const char* vu_SpinGetSelText(HWND field);
+int vu_SpinSetLimit(HWND field, int limit);
+int vu_SpinGetLimit(HWND field);
+int vu_SpinSetMargin(HWND field, int left);
+int vu_SpinWritable(HWND field, const char* mode);
+HBRUSH vu_SpinColor(HWND field, COLORREF text, COLORREF back, HDC dc, HWND control);
+int vu_SpinSetFont(HWND field, HFONT font);
+/* The spin family's name for vu_CreatePointFont. */
+HFONT vu_SpinCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                             const char* face);
+int vu_SpinHasFocus(HWND field);
+int vu_SpinPassFocus(HWND field, HWND next);
+int vu_SpinSaveFile(HWND field, const char* path);
+int vu_SpinLoadFile(HWND field, const char* path);
+/* Geometry members, as the edit field's. */
+int vu_SpinDestroy(HWND field);
+int vu_SpinHide(HWND field);
+int vu_SpinShow(HWND field);
+int vu_SpinMove(HWND field, int x, int y);
+int vu_SpinCenter(HWND field);
+int vu_SpinGetPos(HWND field);
+int vu_SpinResize(HWND field, int width, int height);
+int vu_SpinGetSize(HWND field);
+int vu_SpinFit(HWND field, int x, int y, int width_delta, int height_delta);
+int vu_SpinDisable(HWND field);
+int vu_SpinEnable(HWND field);
+int vu_SpinRedraw(HWND field);
+HWND vu_SpinSetFocus(HWND field);
 
 /* ------------------------------------------------------------------------------------
  * Check buttons, up-down controls and group box
@@ -254,6 +373,69 @@ int vu_GroupBoxResize(HWND box, int width, int height);
  * Picture buttons
  * ---------------------------------------------------------------------------------- */
 /* @@picbutton */
+/* Alignment words of the set-picture calls: L R T B C LB LT RB RT (others: no alignment
+   bits). A button whose style is above 0x57FFFFFF (a disabled child) is left as it is. */
+/* Makes the button a bitmap button showing the named bitmap of the button's module; 0. */
+int vu_PicButtonSetBitmap(HWND button, const char* alignment, const char* bitmap);
+/* Makes the button an icon button showing the named icon of the button's module; 0. */
+int vu_PicButtonSetIcon(HWND button, const char* alignment, const char* icon);
+/* Makes the button an icon button showing a predefined icon: WINLOGO ASTERISK EXCLAMATION
+   HAND QUESTION APPLICATION (others: no icon); 0. */
+int vu_PicButtonSetSystemIcon(HWND button, const char* alignment, const char* icon);
+/* Creates an owner-drawn button that its parent paints (WM_DRAWITEM under id, see
+   vu_PicButtonDraw), that posts WM_MOUSEMOVE (lParam = the button) to its parent when the
+   mouse moves over it, and that lowers the system double-click time to 10 ms while hit-tested
+   (restored on its next message, its 200 ms timer, its destruction and the process's exit).
+   Frame words: B (thin border; others: none). Returns the button, or null. */
+HWND vu_PicButton(HWND parent, int x, int y, int width, int height, const char* frame, int id);
+/* The window procedure that vu_PicButton installs in its buttons. */
+LRESULT CALLBACK vu_PicButtonProc(HWND button, UINT message, WPARAM wparam, LPARAM lparam);
+/* For the parent's WM_DRAWITEM: when id is the button's, copies the pressed bitmap (item
+   selected) or the normal one, unscaled, into the item's rectangle. Bitmaps are resources of
+   the parent's module; a missing one draws nothing. Returns 0. */
+int vu_PicButtonDraw(HWND button, int id, const DRAWITEMSTRUCT* item, const char* bitmap,
+                     const char* pressed_bitmap);
+/* Copies the named bitmap of the parent's module unscaled over the button's client area
+   (until the button repaints itself); 0. */
+int vu_PicButtonPaint(HWND button, const char* bitmap);
+/* Gives the button the font and repaints it; 0. */
+int vu_PicButtonSetFont(HWND button, HFONT font);
+/* Sets the button's text: 0 done, 1 failed. */
+int vu_PicButtonSetText(HWND button, const char* text);
+/* Copies the button's text into buffer (which must hold 255 bytes; at most 254 characters
+   and the terminator are written); returns the length copied. */
+int vu_PicButtonGetText(HWND button, char* buffer);
+/* Gives the button its pushed look; 0. */
+int vu_PicButtonPress(HWND button);
+/* Takes the pushed look off the button; 0. */
+int vu_PicButtonRelease(HWND button);
+/* The button's BM_GETSTATE flags (BST_PUSHED, BST_FOCUS, check state). */
+int vu_PicButtonGetState(HWND button);
+/* Destroys the button: 0 destroyed, 1 failed. */
+int vu_PicButtonDestroy(HWND button);
+/* Hides the button: 1 when it was hidden already, else 0. */
+int vu_PicButtonHide(HWND button);
+/* Shows the button (normal state): 1 when it was visible already, else 0. */
+int vu_PicButtonShow(HWND button);
+/* Moves the button to (x, y) of the parent's client area: 0 moved, 1 failed. */
+int vu_PicButtonMove(HWND button, int x, int y);
+/* Centres the button in its parent's client area; 0. */
+int vu_PicButtonCenter(HWND button);
+/* vu_Query := the button's position in its parent's client area; 0. */
+int vu_PicButtonGetPos(HWND button);
+/* Resizes the button: 0 resized, 1 failed. */
+int vu_PicButtonResize(HWND button, int width, int height);
+/* vu_Query := the button's outer width and height; 0. */
+int vu_PicButtonGetSize(HWND button);
+/* Places the button at (x, y), sized to the parent's client area plus the deltas:
+   0 placed, 1 failed. */
+int vu_PicButtonFit(HWND button, int x, int y, int width_delta, int height_delta);
+/* Disables the button and repaints it with erase; always returns 1. */
+int vu_PicButtonDisable(HWND button);
+/* Enables the button and repaints it with erase; always returns 0. */
+int vu_PicButtonEnable(HWND button);
+/* Repaints the button: ERASED (with erase) or UNERASED; 0 done, 1 failed or another word. */
+int vu_PicButtonRedraw(HWND button, const char* mode);
 
 /* ------------------------------------------------------------------------------------
  * Toolbar
@@ -330,16 +512,229 @@ int vu_ToolbarShow(HWND toolbar);
  * Progress bar, trackbar and status bar
  * ---------------------------------------------------------------------------------- */
 /* @@bars */
+/* Creates a progress bar (frame NORMAL SUNKEN; others: plain) with the range 0..maximum (low 16
+   bits kept) and the step; returns the bar, or null. */
+HWND vu_Progress(HWND parent, int x, int y, int width, int height, const char* frame,
+                 unsigned int maximum, int step);
+/* Destroys old and makes a new progress bar in its parent as vu_Progress; returns the new bar. */
+HWND vu_ProgressRecreate(HWND old, int x, int y, int width, int height, const char* frame,
+                         unsigned int maximum, int step);
+/* Advances the bar by its step; returns 0. */
+int vu_ProgressStep(HWND bar);
+/* Background colour of every progress bar of the process (their shared class); returns 0. */
+int vu_ProgressSetColor(HWND bar, COLORREF colour);
+/* Geometry members of the progress bar: as the push button's (show uses SW_SHOW). */
+int vu_ProgressDestroy(HWND bar);
+int vu_ProgressHide(HWND bar);
+int vu_ProgressShow(HWND bar);
+int vu_ProgressMove(HWND bar, int x, int y);
+int vu_ProgressCenter(HWND bar);
+int vu_ProgressGetPos(HWND bar);
+int vu_ProgressResize(HWND bar, int width, int height);
+int vu_ProgressGetSize(HWND bar);
+int vu_ProgressFit(HWND bar, int x, int y, int width_delta, int height_delta);
+
+/* Creates a trackbar with automatic ticks: orientation H V (others: H), frame NORMAL SUNKEN BAR
+   EDGE (others: NORMAL), range 0..maximum (low 16 bits), page size, position; the bar or null. */
+HWND vu_Trackbar(HWND parent, const char* orientation, int x, int y, int width, int height,
+                 const char* frame, unsigned int maximum, int page_size, int position);
+/* Destroys old and makes a new trackbar in its parent as vu_Trackbar; returns the new bar. */
+HWND vu_TrackbarRecreate(HWND old, const char* orientation, int x, int y, int width,
+                         int height, const char* frame, unsigned int maximum, int page_size,
+                         int position);
+/* One value of the trackbar: TICS (tick count) CLICKSTEPS (page size) SLIDERPOS (position)
+   SLIDERPOSNR (range maximum) BUTTLENGTH (slider length); 0 for another word. */
+int vu_TrackbarGet(HWND bar, const char* what);
+/* Moves the slider to position and redraws; returns 0. */
+int vu_TrackbarSetPos(HWND bar, int position);
+/* Geometry members of the trackbar: as the push button's (show uses SW_SHOW). */
+int vu_TrackbarDestroy(HWND bar);
+int vu_TrackbarHide(HWND bar);
+int vu_TrackbarShow(HWND bar);
+int vu_TrackbarMove(HWND bar, int x, int y);
+int vu_TrackbarCenter(HWND bar);
+int vu_TrackbarGetPos(HWND bar);
+int vu_TrackbarResize(HWND bar, int width, int height);
+int vu_TrackbarGetSize(HWND bar);
+int vu_TrackbarFit(HWND bar, int x, int y, int width_delta, int height_delta);
+int vu_TrackbarDisable(HWND bar);
+int vu_TrackbarEnable(HWND bar);
+int vu_TrackbarRedraw(HWND bar, const char* mode);
+HWND vu_TrackbarSetFocus(HWND bar);
+HWND vu_TrackbarDropFocus(HWND bar);
+
+/* Creates a status bar along the bottom of parent: NOBAR NOBARSIZEGRIP BAR BARSIZEGRIP
+   (others: NOBAR); returns the bar, or null. */
+HWND vu_StatusBar(HWND parent, const char* style);
+/* Destroys old, makes a new status bar in its parent and posts WM_SIZE (0, 0) to the parent;
+   returns the new bar. */
+HWND vu_StatusBarRecreate(HWND old, const char* style);
+/* Lays out part 1..20 as an empty borderless part of width after the parts before it (the
+   layout is shared by all status bars); 0, or 1 for a part number outside 1..20. */
+int vu_StatusBarPart(HWND bar, int part, int width);
+/* As vu_StatusBarPart, with text and border kind SUNKEN FLAT BAR (others: sunken); 0, or 1
+   for a part number outside 1..20. */
+int vu_StatusBarPartText(HWND bar, int part, int width, const char* kind, const char* text);
+/* Sets the text of part 1..20 with border kind SUNKEN FLAT BAR (others: sunken) and redraws;
+   0, or 1 for a part number outside 1..20. */
+int vu_StatusBarSetText(HWND bar, int part, const char* kind, const char* text);
+/* Copies the text of part 1..20 into buffer, which must hold it and its NUL; returns its
+   length (0 and an empty buffer for a part number outside 1..20). */
+int vu_StatusBarGetText(HWND bar, int part, char* buffer);
+/* Gives the bar a font and redraws; returns 0. */
+int vu_StatusBarSetFont(HWND bar, HFONT font);
+/* The status bar family's vu_CreatePointFont: the same font; the caller owns it. */
+HFONT vu_StatusBarCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                                  const char* face);
+/* Background colour of every status bar of the process (their shared class); returns 0. */
+int vu_StatusBarSetColor(HWND bar, COLORREF colour);
+/* Geometry members of the status bar: destroy, hide, show (SW_SHOW) as the push button's. */
+int vu_StatusBarDestroy(HWND bar);
+int vu_StatusBarHide(HWND bar);
+int vu_StatusBarShow(HWND bar);
+/* Moves the bar to (0, y) and remembers y, where a finished part layout puts it back;
+   0 moved, 1 failed. */
+int vu_StatusBarMove(HWND bar, int y);
+/* vu_Query.y := the bar's y in its parent's client area (vu_Query.x unchanged); returns 0. */
+int vu_StatusBarGetPos(HWND bar);
 
 /* ------------------------------------------------------------------------------------
  * List view
  * ---------------------------------------------------------------------------------- */
 /* @@listview */
+/* Rows count from 1, columns from 0. A cell read back holds 254 characters at most. */
+/* Creates a report-style list view with editable first cells; with x, y, width and height all 0
+   it fills the parent's client area. Returns the control, or null. */
+HWND vu_ListView(HWND parent, int x, int y, int width, int height);
+/* Sets the cells' text and text background colours and redraws; 0, or 1 when the redraw failed. */
+int vu_ListViewSetColors(HWND list, COLORREF text, COLORREF background);
+/* Inserts column number column with a width, alignment L C R (others: as the previous insertion,
+   left at first) and header text; returns the new column's index, or -1. */
+int vu_ListViewInsertColumn(HWND list, int width, const char* alignment, const char* text,
+                            int column);
+/* Deletes a column; returns 0. */
+int vu_ListViewDeleteColumn(HWND list, int column);
+/* The width of a column, or -1 when the platform answers more than 2,000. */
+int vu_ListViewGetColumnWidth(HWND list, int column);
+/* Inserts an empty row as row n (rows from n move down); 0, or 1 when the platform refused. */
+int vu_ListViewInsertRow(HWND list, int row);
+/* Sets cell (row, column), first inserting row n when this list view's last added row was
+   another; 0, or 1 when the cell could not be set. */
+int vu_ListViewAddCell(HWND list, const char* text, int row, int column);
+/* Sets cell (row, column) without inserting; 0, or 1 when there is no such row. */
+int vu_ListViewSetCell(HWND list, const char* text, int row, int column);
+/* Copies cell (row, column) into buffer (255 bytes); returns its length. */
+int vu_ListViewGetCell(HWND list, char* buffer, int row, int column);
+/* Deletes row n; returns 0. */
+int vu_ListViewDeleteRow(HWND list, int row);
+/* Deletes every row; returns 0. */
+int vu_ListViewDeleteAllRows(HWND list);
+/* The number of rows. */
+int vu_ListViewGetRowCount(HWND list);
+/* The number of rows that fit in the visible area. */
+int vu_ListViewGetCountPerPage(HWND list);
+/* Redraws row n; 0 on success, 1 on failure. */
+int vu_ListViewUpdateRow(HWND list, int row);
+/* Focuses the list view and starts editing row n's first cell in place; 0 when an edit field
+   opened, else 1. */
+int vu_ListViewEditLabel(HWND list, int row);
+/* The in-place edit field, or null when no label is being edited. */
+HWND vu_ListViewGetEditControl(HWND list);
+/* Focuses the list view and finds the first row whose first cell begins with text; its row
+   number, or -1. */
+int vu_ListViewFindRow(HWND list, const char* text);
+/* Gives the list view a font and redraws; returns 0. */
+int vu_ListViewSetFont(HWND list, HFONT font);
+/* The list view family's vu_CreatePointFont: the same font; the caller owns it. */
+HFONT vu_ListViewCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                                 const char* face);
+/* For WM_NOTIFY (other is compared with list: equal means nothing to do, answer 0): the clicked
+   column 0..254 of an LVN_COLUMNCLICK, else -1. */
+int vu_ListViewColumnClicked(HWND list, HWND other, const NMHDR* header);
+/* For WM_NOTIFY: limits a started label edit to 255 characters and puts an accepted label into
+   the row's first cell; returns 0. */
+int vu_ListViewLabelEditNotify(HWND list, HWND other, const NMHDR* header);
+/* For WM_NOTIFY: a click on column 0 sorts the sending list view (the first click since the last
+   label edit with no order, later ones with a comparison that always answers 1); returns 0. */
+int vu_ListViewSortNotify(HWND list, HWND other, const NMHDR* header);
+/* Writes every row as one line, each cell (19 characters at most) followed by the separator
+   COMMA POINT TAB SPACE STAR PLUS MINUS VLINE (others: none); mode WRITE or APPEND (others:
+   WRITE). 0 done, 2 not opened, 3 write error. Fewer than 1 column: nothing is done, 0. */
+int vu_ListViewSaveFile(HWND list, const char* mode, const char* path, int columns,
+                        const char* separator);
+/* Reads such lines into rows placed first in file order (mode WRITE deletes the rows first);
+   separator as vu_ListViewSaveFile, another word splits on its first character (an empty word:
+   one cell per line). Cells keep 254 characters; a line ends its row. 0 done, 2 not opened,
+   3 read error, 4 the file has more than 30,000 characters (nothing changed). */
+int vu_ListViewLoadFile(HWND list, const char* mode, const char* path, int columns,
+                        const char* separator);
+/* Geometry members of the list view: as the push button's, except that Move and Fit return the
+   platform's result (non-zero on success) and Redraw always erases. */
+int vu_ListViewDestroy(HWND list);
+int vu_ListViewHide(HWND list);
+int vu_ListViewShow(HWND list);
+int vu_ListViewMove(HWND list, int x, int y);
+int vu_ListViewCenter(HWND list);
+int vu_ListViewGetPos(HWND list);
+int vu_ListViewResize(HWND list, int width, int height);
+int vu_ListViewGetSize(HWND list);
+int vu_ListViewFit(HWND list, int x, int y, int width_delta, int height_delta);
+int vu_ListViewDisable(HWND list);
+int vu_ListViewEnable(HWND list);
+int vu_ListViewRedraw(HWND list);
 
 /* ------------------------------------------------------------------------------------
  * Combobox
  * ---------------------------------------------------------------------------------- */
 /* @@combobox */
+/* Entry numbers: 0 is the control's own text (edit field or drop-down caption), n >= 1 the list
+   item at position n - 1. */
+/* Creates a combobox of kind READDROP WRITEDROP READDROPSORT WRITEDROPSORT SIMPLE SIMPLESORT
+   (others: no kind bit); returns the control, or null. */
+HWND vu_ComboBox(HWND parent, int x, int y, int width, int height, const char* kind);
+/* Limits the edit field to maximum characters; returns 0. */
+int vu_ComboBoxLimitText(HWND combo, int maximum);
+/* Adds an item (in sorted place for the sorted kinds); 0, or 1 when the list refused it. */
+int vu_ComboBoxAddString(HWND combo, const char* text);
+/* Entry 0: sets the control's text; entry n: inserts an item at position n - 1 (the items from
+   there move down); 0, or 1 when the platform refused it. */
+int vu_ComboBoxSetText(HWND combo, int entry, const char* text);
+/* Copies an entry into buffer (255 bytes for entry 0, the item's length + 1 for an item);
+   returns its length, or -1 when no item stands at that position. */
+int vu_ComboBoxGetText(HWND combo, int entry, char* buffer);
+/* The length of an entry (254 at most for entry 0), or -1 when no item stands there. */
+int vu_ComboBoxGetTextLength(HWND combo, int entry);
+/* The selected characters of the edit field (255 at most) in a buffer shared by all comboboxes
+   and overwritten by the next call; with nothing selected at position 0, the previous answer. */
+const char* vu_ComboBoxGetSelText(HWND combo);
+/* Gives the control a font and redraws; returns 0. */
+int vu_ComboBoxSetFont(HWND combo, HFONT font);
+/* The combobox family's vu_CreatePointFont: the same font; the caller owns it. */
+HFONT vu_ComboBoxCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                                 const char* face);
+/* Writes exactly the characters of one entry to path (created or emptied; entry 0 gives at most
+   254): 0 done, 2 not created, 3 write failed or short, or no item at that entry. */
+int vu_ComboBoxSaveFile(HWND combo, int entry, const char* path);
+/* Sets entry 0 or inserts item n from the first 255 bytes of path (a missing file is created
+   empty): 0 done, 2 not opened, 3 read failed or the item could not be placed, 4 the file has
+   65,536 bytes or more (nothing changed). */
+int vu_ComboBoxLoadFile(HWND combo, int entry, const char* path);
+/* Geometry members of the combobox: as the push button's (show uses SW_SHOW, redraw always
+   erases); vu_ComboBoxHasFocus is 0 when the control or its edit field has the focus, else 1. */
+int vu_ComboBoxDestroy(HWND combo);
+int vu_ComboBoxHide(HWND combo);
+int vu_ComboBoxShow(HWND combo);
+int vu_ComboBoxMove(HWND combo, int x, int y);
+int vu_ComboBoxCenter(HWND combo);
+int vu_ComboBoxGetPos(HWND combo);
+int vu_ComboBoxResize(HWND combo, int width, int height);
+int vu_ComboBoxGetSize(HWND combo);
+int vu_ComboBoxFit(HWND combo, int x, int y, int width_delta, int height_delta);
+int vu_ComboBoxDisable(HWND combo);
+int vu_ComboBoxEnable(HWND combo);
+int vu_ComboBoxRedraw(HWND combo);
+HWND vu_ComboBoxSetFocus(HWND combo);
+int vu_ComboBoxHasFocus(HWND combo);
 
 /* ------------------------------------------------------------------------------------
  * Text editor and its printing
@@ -425,6 +820,144 @@ int vu_SetPixel(HWND window, int x, int y, COLORREF color);
  * Menus
  * ---------------------------------------------------------------------------------- */
 /* @@menu */
+/* Menu calls return 0 when the platform call succeeded and 1 when it failed, unless noted.
+   Positions count from 1 (0 means after the last item for the insert calls); modify, check
+   and gray calls find the item by its command identifier and replace it whole. Bitmap names
+   are resources of the module that created the window (system menu) or the active window. */
+/* Appends a text item to the window's system menu (WM_SYSCOMMAND with id when chosen). */
+int vu_SysMenuAppend(HWND window, const char* text, UINT id);
+/* Appends a checked text item to the window's system menu. */
+int vu_SysMenuAppendChecked(HWND window, const char* text, UINT id);
+/* Appends a greyed text item to the window's system menu. */
+int vu_SysMenuAppendGrayed(HWND window, const char* text, UINT id);
+/* Appends a separator to the window's system menu. */
+int vu_SysMenuAppendSeparator(HWND window);
+/* Appends a checked text item with the bitmap beside it (checked and unchecked) to the system menu. */
+int vu_SysMenuAppendMarkBitmap(HWND window, const char* bitmap, const char* text, UINT id);
+/* Appends an item showing the bitmap to the window's system menu. */
+int vu_SysMenuAppendBitmap(HWND window, const char* bitmap, UINT id);
+/* Inserts a text item at the position of the window's system menu. */
+int vu_SysMenuInsert(HWND window, int position, const char* text, UINT id);
+/* Inserts a checked text item at the position of the window's system menu. */
+int vu_SysMenuInsertChecked(HWND window, int position, const char* text, UINT id);
+/* Inserts a greyed text item at the position of the window's system menu. */
+int vu_SysMenuInsertGrayed(HWND window, int position, const char* text, UINT id);
+/* Inserts a separator at the position of the window's system menu. */
+int vu_SysMenuInsertSeparator(HWND window, int position);
+/* Inserts an item showing the bitmap at the position of the window's system menu. */
+int vu_SysMenuInsertBitmap(HWND window, int position, const char* bitmap, UINT id);
+/* Inserts a checked text item with the bitmap beside it at the position of the system menu. */
+int vu_SysMenuInsertMarkBitmap(HWND window, int position, const char* bitmap, const char* text,
+                               UINT id);
+/* Makes the system-menu item id an enabled, unchecked text item with the text. */
+int vu_SysMenuModify(HWND window, const char* text, UINT id);
+/* Makes the system-menu item id a greyed, unchecked text item with the text. */
+int vu_SysMenuGray(HWND window, const char* text, UINT id);
+/* Makes the system-menu item id an enabled, unchecked text item with the text. */
+int vu_SysMenuEnable(HWND window, const char* text, UINT id);
+/* Makes the system-menu item id a checked text item with the bitmap beside it. */
+int vu_SysMenuCheckMarkBitmap(HWND window, const char* bitmap, const char* text, UINT id);
+/* Makes the system-menu item id a checked text item with the text. */
+int vu_SysMenuCheck(HWND window, const char* text, UINT id);
+/* Makes the system-menu item id an enabled, unchecked text item with the text. */
+int vu_SysMenuUncheck(HWND window, const char* text, UINT id);
+/* Makes the system-menu item id an item showing the bitmap. */
+int vu_SysMenuModifyBitmap(HWND window, const char* bitmap, UINT id);
+/* Deletes the item at the position of the window's system menu. */
+int vu_SysMenuDelete(HWND window, int position);
+
+/* Creates an empty menu (for a menu bar or pop-up menus); returns it, or null. */
+HMENU vu_CreateMenu(void);
+/* Attaches the menu as the window's menu bar; a window without one first grows by one
+   menu-bar height so its client area keeps its size. 0 attached, 1 failed. */
+int vu_SetMenuBar(HWND window, HMENU menu);
+/* Appends a new empty sub-menu with the text to the menu; returns it, or null when it
+   could not be added. */
+HMENU vu_AppendSubMenu(HMENU menu, const char* text);
+/* Inserts a new empty sub-menu with the text at the position and redraws the active
+   window's menu bar; returns it, or null when it could not be added. */
+HMENU vu_InsertSubMenu(HMENU menu, int position, const char* text);
+/* Turns the item at the position into a new empty sub-menu with the text and redraws the
+   active window's menu bar; returns it, or null when there is no such item. */
+HMENU vu_ReplaceWithSubMenu(HMENU menu, int position, const char* text);
+/* Deletes the item at the position (a sub-menu with it). */
+int vu_MenuDelete(HMENU menu, int position);
+/* Deletes the item at the position and redraws the active window's menu bar. */
+int vu_MenuBarDelete(HMENU menu, int position);
+/* Takes the menu off the window (which shrinks by one menu-bar height) when it is the
+   window's menu bar, and destroys it with its sub-menus. 0 destroyed, 1 failed. */
+int vu_RemoveMenuBar(HWND window, HMENU menu);
+/* When the screen point (packed as a mouse message's lParam) lies in the rectangle of the
+   active window's client area (right and bottom exclusive), shows the menu's sub-menu at
+   the 0-based index there; the chosen item reaches the active window as WM_COMMAND.
+   0 shown, 1 not shown or failed. */
+int vu_PopupMenu(HMENU menu, LPARAM point, int sub_menu, int left, int top, int right,
+                 int bottom);
+
+/* Appends a text item to the menu (WM_COMMAND with id when chosen). */
+int vu_MenuAppend(HMENU menu, const char* text, UINT id);
+/* Appends a checked text item to the menu. */
+int vu_MenuAppendChecked(HMENU menu, const char* text, UINT id);
+/* Appends a greyed text item to the menu. */
+int vu_MenuAppendGrayed(HMENU menu, const char* text, UINT id);
+/* Appends a separator to the menu. */
+int vu_MenuAppendSeparator(HMENU menu);
+/* Appends a checked text item with the bitmap beside it (checked and unchecked). */
+int vu_MenuAppendMarkBitmap(HMENU menu, const char* bitmap, const char* text, UINT id);
+/* Appends an item showing the bitmap. */
+int vu_MenuAppendBitmap(HMENU menu, const char* bitmap, UINT id);
+/* Appends a checked, greyed text item with the bitmap beside it. */
+int vu_MenuAppendMarkBitmapGrayed(HMENU menu, const char* bitmap, const char* text, UINT id);
+/* Appends a checked item showing the bitmap. */
+int vu_MenuAppendBitmapChecked(HMENU menu, const char* bitmap, UINT id);
+/* Appends a greyed item showing the bitmap. */
+int vu_MenuAppendBitmapGrayed(HMENU menu, const char* bitmap, UINT id);
+/* Inserts a text item at the position (1 first; 0 after the last). */
+int vu_MenuInsert(HMENU menu, int position, const char* text, UINT id);
+/* Inserts a checked text item at the position. */
+int vu_MenuInsertChecked(HMENU menu, int position, const char* text, UINT id);
+/* Inserts a greyed text item at the position. */
+int vu_MenuInsertGrayed(HMENU menu, int position, const char* text, UINT id);
+/* Inserts a separator at the position. */
+int vu_MenuInsertSeparator(HMENU menu, int position);
+/* Inserts an unchecked text item with the bitmap beside it at the position. */
+int vu_MenuInsertMarkBitmap(HMENU menu, int position, const char* bitmap, const char* text,
+                            UINT id);
+/* Inserts a greyed text item with the bitmap beside it at the position. */
+int vu_MenuInsertMarkBitmapGrayed(HMENU menu, int position, const char* bitmap,
+                                  const char* text, UINT id);
+/* Inserts an item showing the bitmap at the position. */
+int vu_MenuInsertBitmap(HMENU menu, int position, const char* bitmap, UINT id);
+/* Inserts a checked item showing the bitmap at the position. */
+int vu_MenuInsertBitmapChecked(HMENU menu, int position, const char* bitmap, UINT id);
+/* Inserts a greyed item showing the bitmap at the position. */
+int vu_MenuInsertBitmapGrayed(HMENU menu, int position, const char* bitmap, UINT id);
+/* Makes item id an enabled, unchecked text item with the text. */
+int vu_MenuModify(HMENU menu, const char* text, UINT id);
+/* Makes item id a greyed, unchecked text item with the text; with a null text only clears
+   its check mark. 0 done, 1 no such item (both ways). */
+int vu_MenuGray(HMENU menu, const char* text, UINT id);
+/* Makes item id an enabled, unchecked text item; with a null text only clears its check
+   mark. 0 done, 1 no such item. */
+int vu_MenuEnable(HMENU menu, const char* text, UINT id);
+/* Makes item id a checked text item; with a null text only sets its check mark.
+   0 done, 1 no such item. */
+int vu_MenuCheck(HMENU menu, const char* text, UINT id);
+/* Makes item id an enabled, unchecked text item; with a null text only clears its check
+   mark. 0 done, 1 no such item. */
+int vu_MenuUncheck(HMENU menu, const char* text, UINT id);
+/* Makes item id a checked text item with the bitmap beside it; with a null text only sets
+   its check mark and the bitmap. 0 done, 1 no such item. */
+int vu_MenuCheckMarkBitmap(HMENU menu, const char* bitmap, const char* text, UINT id);
+/* Makes item id a checked, greyed text item with the bitmap beside it; with a null text
+   only sets its check mark and the bitmap. 0 done, 1 no such item. */
+int vu_MenuCheckMarkBitmapGrayed(HMENU menu, const char* bitmap, const char* text, UINT id);
+/* Makes item id an enabled, unchecked item showing the bitmap. */
+int vu_MenuModifyBitmap(HMENU menu, const char* bitmap, UINT id);
+/* Makes item id a checked item showing the bitmap. */
+int vu_MenuModifyBitmapChecked(HMENU menu, const char* bitmap, UINT id);
+/* Makes item id a greyed item showing the bitmap. */
+int vu_MenuModifyBitmapGrayed(HMENU menu, const char* bitmap, UINT id);
 
 /* ------------------------------------------------------------------------------------
  * File and folder choosers
