@@ -740,6 +740,133 @@ int vu_ComboBoxHasFocus(HWND combo);
  * Text editor and its printing
  * ---------------------------------------------------------------------------------- */
 /* @@wordproc */
+/* The record of the last find notification handled by the find dialog's message handler
+   (null until then). The text editor's search reads its search text and FR_MATCHCASE from it;
+   its storage lives with the editor so that the editor works without the find dialog. The
+   record is commdlg.h's FINDREPLACEA, named here by its tag so that this header needs no more
+   than windows.h. */
+extern struct tagFINDREPLACEA* vu_FindRequest;
+/* Creates a multi-line editor (class "EDIT", id 1, sunken edge, no text) in the parent; scroll
+   words: NOSCROLL HSCROLL VSCROLL VHSCROLL (others: no scroll bars). The limit is maximum
+   characters capped at 65,535 (0: the platform's own maximum). x + y + width + height = 0
+   fills the parent's client area. Returns the editor, or null. */
+HWND vu_WordProcSimple(HWND parent, int x, int y, int width, int height, const char* scroll,
+                       int maximum);
+/* Destroys the editor and creates a new one in its parent with its text, a frame (FLAT
+   SMAL_SUNKEN SUNKEN MAX_SUNKEN DOUBLE_EDGE BAR EDGE; others: FLAT), scroll words as
+   vu_WordProcSimple and the limit maximum uncapped (0: the platform's own). A non-zero maximum
+   not above the old limit keeps maximum - 1 characters and shows an error message box.
+   Returns the new editor (use it from then on), or null. */
+HWND vu_WordProcSimpleModify(HWND editor, int x, int y, int width, int height,
+                             const char* frame, const char* scroll, int maximum);
+/* Replaces the editor's window procedure; returns the previous one. */
+WNDPROC vu_WordProcSetWndProc(HWND editor, WNDPROC procedure);
+/* Sets the left margin in pixels; returns the old margins (left low word, right high word). */
+int vu_WordProcSetMargin(HWND editor, int left);
+/* Sets count tab stops (0..255, more count as 255) at step, 2 x step, ... dialog units and
+   repaints; 0 restores the default stops. Returns 0. */
+int vu_WordProcSetTabs(HWND editor, int count, int step);
+/* Sets the limit (capped at 65,535; 0: the platform's own maximum); returns the old limit. */
+int vu_WordProcSetLimit(HWND editor, int maximum);
+/* The editor's limit in characters. */
+int vu_WordProcGetLimit(HWND editor);
+/* Colour handler for the parent's WM_CTLCOLOREDIT: when control is this editor, sets the text
+   and background colours of dc and makes a solid brush of back (the previous one is deleted).
+   Returns the current brush (null before the first colouring). */
+HBRUSH vu_WordProcColor(HWND editor, COLORREF text, COLORREF back, HDC dc, HWND control);
+/* "OFF" makes the editor read-only, "ON" editable; 0 done, 1 refused or any other word. */
+int vu_WordProcWritable(HWND editor, const char* mode);
+/* Sets the whole text (null: empty); 0 done, 1 refused. */
+int vu_WordProcSetText(HWND editor, const char* text);
+/* Copies the text into buffer (at least the editor's limit in bytes; at most limit - 1
+   characters and a NUL are written); returns the characters copied (0 for a null buffer). */
+int vu_WordProcGetText(HWND editor, char* buffer);
+/* The length of the text as vu_WordProcGetText would copy it. */
+int vu_WordProcGetTextLength(HWND editor);
+/* The selected text (empty when nothing is selected); it belongs to the toolkit and stays valid
+   until the next call. */
+const char* vu_WordProcGetSelText(HWND editor);
+/* Sets the font: (HFONT)0 .. (HFONT)4 select the stock fonts SYSTEM_FONT ANSI_FIXED_FONT
+   ANSI_VAR_FONT DEFAULT_GUI_FONT OEM_FIXED_FONT, any other value is a font handle; redraws.
+   Returns 0. */
+int vu_WordProcSetFont(HWND editor, HFONT font);
+/* Writes the text byte for byte into path and clears the modified flag; 0 done, 2 not created,
+   3 write failed (the flag is kept). */
+int vu_WordProcSaveFile(HWND editor, const char* path);
+/* Replaces the text by the file's bytes (a missing file is created empty; a NUL ends a 65,535-
+   byte piece) and clears the modified flag; 0 done, 2 not opened, 3 read failed, 4 the file has
+   65,536 bytes or more (the editor is unchanged). */
+int vu_WordProcLoadFile(HWND editor, const char* path);
+/* 1 when the text was modified, else 0. */
+int vu_WordProcIsModified(HWND editor);
+/* "ON" sets, "OFF" clears the modified flag (others: nothing); returns 0. */
+int vu_WordProcSetModified(HWND editor, const char* mode);
+/* 1 when the selection is not empty, else 0. */
+int vu_WordProcHasSelection(HWND editor);
+/* Deletes the selection; returns 0. */
+int vu_WordProcClear(HWND editor);
+/* Selects the characters first .. last (counted from 1); returns last - first + 1. */
+int vu_WordProcSelect(HWND editor, int first, int last);
+/* Selects the whole text; returns 0. */
+int vu_WordProcSelectAll(HWND editor);
+/* Searches from the selection (source 1: text and FR_MATCHCASE from vu_FindRequest), direction
+   "D" down or "U" up, case "M" match case (others: ignore case). A window of the selection's
+   length (of the text's length when nothing is selected) moves one character before each
+   comparison; a match is selected. 0 found, 1 passed the end, -1 passed the start, 2 empty
+   search text and no selection, 3 empty editor. */
+int vu_WordProcFind(HWND editor, const char* text, int source, const char* direction,
+                    const char* match);
+/* The caret's line counted from 1 (the editor should have the focus); 0 when unknown. */
+int vu_WordProcCaretLine(HWND editor);
+/* The caret's character position in the text counted from 1; 0 when unknown. */
+int vu_WordProcCaretPos(HWND editor);
+/* 1 when there is an edit to undo, else 0. */
+int vu_WordProcCanUndo(HWND editor);
+/* Forgets the edit to undo; returns 0. */
+int vu_WordProcEmptyUndo(HWND editor);
+/* 1 when the clipboard holds text, else 0. */
+int vu_WordProcCanPaste(void);
+/* Undoes the last edit and returns 1; with nothing to undo beeps (MB_ICONEXCLAMATION) and
+   returns 0. */
+int vu_WordProcUndo(HWND editor);
+/* Moves the selection to the clipboard; returns 0. */
+int vu_WordProcCut(HWND editor);
+/* Copies the selection to the clipboard; returns 0. */
+int vu_WordProcCopy(HWND editor);
+/* Replaces the selection by the clipboard's text; returns 0. */
+int vu_WordProcPaste(HWND editor);
+/* The text editor family's vu_CreatePointFont: the same font; the caller owns it. */
+HFONT vu_WordProcCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                                 const char* face);
+/* Destroys the editor; 0 when destroyed, 1 when that failed. */
+int vu_WordProcDestroy(HWND editor);
+/* Hides the editor as vu_WindowHide does (it goes to 0, 0); 0 done, 1 failed. */
+int vu_WordProcHide(HWND editor);
+/* Shows the editor (SW_SHOW); 1 when it was visible already, else 0. */
+int vu_WordProcShow(HWND editor);
+/* Moves the editor to x, y in its parent's client area; 0 moved, 1 failed. */
+int vu_WordProcMove(HWND editor, int x, int y);
+/* Centres the editor in its parent's client area; returns 0. */
+int vu_WordProcCenter(HWND editor);
+/* Puts the editor's position in its parent's client area into vu_Query; returns 0. */
+int vu_WordProcGetPos(HWND editor);
+/* Gives the editor an outer width and height; 0 resized, 1 failed. */
+int vu_WordProcResize(HWND editor, int width, int height);
+/* Puts the editor's outer width and height into vu_Query; returns 0. */
+int vu_WordProcGetSize(HWND editor);
+/* Places the editor at x, y, sized to the parent's client area plus the deltas; 0 placed,
+   1 failed. */
+int vu_WordProcFit(HWND editor, int x, int y, int width_delta, int height_delta);
+/* Disables the editor; 1 when it was disabled already, else 0. */
+int vu_WordProcDisable(HWND editor);
+/* Enables the editor; 1 when it was enabled already, else 0. */
+int vu_WordProcEnable(HWND editor);
+/* Invalidates the whole editor with erase; 0 done, 1 failed. */
+int vu_WordProcRedraw(HWND editor);
+/* Gives the editor the keyboard focus; returns the window that had it before. */
+HWND vu_WordProcSetFocus(HWND editor);
+/* The editor when it has the keyboard focus, else null. */
+HWND vu_WordProcHasFocus(HWND editor);
 
 /* ------------------------------------------------------------------------------------
  * Text and fonts
@@ -963,16 +1090,98 @@ int vu_MenuModifyBitmapGrayed(HMENU menu, const char* bitmap, UINT id);
  * File and folder choosers
  * ---------------------------------------------------------------------------------- */
 /* @@choosers */
+/* Full path chosen in the open chooser (after a multiple choice: the folder, then each name,
+   each terminated, closed by one more terminator); its content on entry is the initial name. */
+extern char vu_OpenPath[MAX_PATH];
+/* Name and extension, without folder, of the file chosen in the open chooser. */
+extern char vu_OpenName[MAX_PATH];
+/* Full path chosen in the save chooser. */
+extern char vu_SavePath[MAX_PATH];
+/* Name and extension, without folder, of the file chosen in the save chooser. */
+extern char vu_SaveName[MAX_PATH];
+/* Opens the file chooser for opening. Filter words: OWN_FILTER (own_filter, a list of display
+   text and pattern pairs, each terminated, closed by one more terminator) NONE_FILTER TXT_FILTER
+   ALL_FILTER C_DEV_FILTER (others: the filter of the previous call). Result words: FILENAME
+   and PATH put vu_OpenName or vu_OpenPath into the owner's text, also after a cancel (others
+   or null: nothing). Returns 0 when a file was chosen, 1 when cancelled or the chooser failed. */
+int vu_FileOpenDialog(HWND owner, const char* title, const char* result, const char* filter,
+                      const char* own_filter);
+/* Opens the file chooser for saving, with vu_SavePath and vu_SaveName and the words of
+   vu_FileOpenDialog; the result word is applied only after a choice. Returns 0 chosen, 1 not. */
+int vu_FileSaveDialog(HWND owner, const char* title, const char* result, const char* filter,
+                      const char* own_filter);
+/* Opens the folder chooser and writes the chosen folder's path into path (MAX_PATH characters).
+   Words: FILFOLDERS PRINTERS NONETWORK ANCESTOR FILSYSTEM (others: no restriction). Returns
+   0 chosen, 1 cancelled (path unchanged; also for a null path), 2 the item has no file-system
+   path (path holds its display name), 3 the shell's allocator was not available. */
+int vu_FolderDialog(HWND owner, const char* title, char* path, const char* folder);
 
 /* ------------------------------------------------------------------------------------
  * Message boxes
  * ---------------------------------------------------------------------------------- */
 /* @@messagebox */
+/* Shows text under caption with one OK button and no icon. Option word D empties text after
+   the box has closed (others, such as N: nothing more). Returns 0. */
+int vu_MessageBox(HWND owner, const char* caption, char* text, const char* option);
+/* Asks a question. Icon words: EXCLAMATION INFORMATION QUESTION STOP (others: no icon). Button
+   sets name the buttons left to right, the upper-case word the default: OK OK_help ok_HELP
+   OK_cancel ok_CANCEL OK_cancel_help ok_CANCEL_help ok_cancel_HELP RETRY_cancel retry_CANCEL
+   RETRY_cancel_help retry_CANCEL_help retry_cancel_HELP YES_no yes_NO YES_no_help yes_NO_help
+   yes_no_HELP YES_no_cancel yes_NO_cancel yes_no_CANCEL YES_no_cancel_help yes_NO_cancel_help
+   yes_no_CANCEL_help yes_no_cancel_HELP CANCEL_retry_ignore cancel_RETRY_ignore
+   cancel_retry_IGNORE CANCEL_retry_ignore_help cancel_RETRY_ignore_help
+   cancel_retry_IGNORE_help cancel_retry_ignore_HELP ("cancel" before retry/ignore is Abort;
+   others: one OK button). Returns 1 no, 2 ignore, 3 retry, 4 yes, 5 ok, 6 cancel or abort,
+   0 when the box could not be shown. */
+int vu_MessageAsk(HWND owner, const char* caption, const char* text, const char* icon,
+                  const char* buttons);
 
 /* ------------------------------------------------------------------------------------
  * Other standard dialogs, posted messages and the cursor
  * ---------------------------------------------------------------------------------- */
 /* @@dialogs */
+/* The colour chooser's 16 custom colours (0x00BBGGRR), all black at start; what the user
+   changes in one vu_ColorDialog call is offered again in the next. */
+extern COLORREF vu_CustomColors[16];
+/* Request and answer of vu_PrintDialog: after a confirmed dialog it holds the printer's device
+   context (the caller's to delete), the flags as the user left them (PD_SELECTION, PD_COLLATE)
+   and the number of copies. The record is commdlg.h's PRINTDLGA, named by its tag so that this
+   header needs no more than windows.h; include commdlg.h to read it. */
+extern struct tagPDA vu_PrintRequest;
+/* Opens the colour chooser (white first, custom-colour part open, vu_CustomColors offered);
+   returns the chosen colour, or 0 when cancelled (the same as choosing black). */
+COLORREF vu_ColorDialog(HWND owner);
+/* Opens the font chooser with font's description (screen fonts). Effects word: ON (strike-out,
+   underline, colour choices; others: none). Script word: OFF (no script list; others: list).
+   Returns a new font the caller owns, or font itself when cancelled. */
+HFONT vu_FontDialog(HWND owner, const char* effects, const char* script, HFONT font);
+/* Opens the print dialog owned by window's owner (GWL_HWNDPARENT), copies 1, no print-to-file
+   box, asking for a device context; returns 1 when the user confirmed (see vu_PrintRequest),
+   0 when cancelled or failed. */
+int vu_PrintDialog(HWND window);
+/* Opens the modeless find dialog (direction down, no whole-word box) owned by owner with the
+   edit window's selection as search text; its notifications reach the owner as the registered
+   message "commdlg_FindReplace". Returns the dialog, or null when the selection is longer than
+   256 characters or the dialog could not be made. */
+HWND vu_FindDialog(HWND owner, HWND edit);
+/* Handles one message of the owner's window procedure for the find dialog: for a find
+   notification, points vu_FindRequest at its record and posts WM_COMMAND with down_id (direction
+   down) or up_id (direction up) to receiver. Returns 1 when a command was posted, 2 when the
+   search text was longer than 256 characters (the dialog is then destroyed), else 0. The edit
+   window is not used. */
+int vu_FindMessage(HWND receiver, HWND dialog, HWND edit, LPARAM lparam, UINT message, int up_id,
+                   int down_id);
+/* Runs the modal dialog "MODAL_DIALOG" of the owner's module (its instance, GWL_HINSTANCE), shown
+   with the caption "Tillverkad från dialog"; OK, Cancel or closing it ends it. Returns that
+   instance at once when the module has no such dialog, else when the dialog has ended. */
+HINSTANCE vu_ResourceDialog(HWND owner);
+/* Posts a message to the window's queue; 0 when the platform accepted it, 1 when not. */
+int vu_PostMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+/* Returns code when the mouse cursor lies strictly inside the rectangle x, y, width, height of
+   the window's client area (its edges are outside), else 0. */
+int vu_CursorIn(HWND window, int x, int y, int width, int height, int code);
+/* Leaves the mouse cursor's position in the window's client coordinates in vu_Query; returns 0. */
+int vu_CursorPos(HWND window);
 
 /* ------------------------------------------------------------------------------------
  * Settings file and file copy
