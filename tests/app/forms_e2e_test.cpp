@@ -102,7 +102,7 @@ TEST(Forms, PaintsTheRaisedFrameAndTheTextsInTheConfigForm)
     program.ConfigForm();
     HWND main = program.Main();
     ASSERT_TRUE(program.Front());
-    RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
     ASSERT_TRUE(program.Idle());
     const std::string shot = driver::Screenshot(main, "vindrulen-config.bmp");
     EXPECT_TRUE(vu_test::FileExists(shot));

@@ -327,13 +327,39 @@ public:
         ASSERT_TRUE(Idle());
     }
 
-    // Types into a field after clicking into it.
-    void TypeInto(HWND field, const std::string& text) const
+    // Clicks into a field and waits until it has the focus.
+    void FocusField(HWND field) const
     {
         ASSERT_TRUE(Front());
         Click(field);
         ASSERT_TRUE(vu_test::WaitFor([&] { return Focused() == field; }));
+    }
+
+    // Types at the end of a field's text after clicking into it.
+    void TypeInto(HWND field, const std::string& text) const
+    {
+        FocusField(field);
+        Press(VK_END);
         Type(text);
+    }
+
+    // Empties a field with Backspace after clicking into it.
+    void EraseField(HWND field) const
+    {
+        FocusField(field);
+        Press(VK_END);
+        for (size_t n = TextOf(field).size(); n > 0; --n) Press(VK_BACK);
+        ASSERT_TRUE(vu_test::WaitFor([&] { return TextOf(field).empty(); }));
+    }
+
+    // The screen points of the row field's two arrows.
+    POINT RowArrow(bool up) const
+    {
+        RECT r = {};
+        GetWindowRect(row_, &r);
+        const int edge = GetSystemMetrics(SM_CXEDGE);
+        const int x = r.right - edge - GetSystemMetrics(SM_CXVSCROLL) / 2;
+        return up ? POINT{x, r.top + edge + 3} : POINT{x, r.bottom - edge - 4};
     }
 
     // The window with the keyboard focus in the program's thread.
