@@ -202,6 +202,10 @@ int vu_EditWritable(HWND field, const char* mode);
 HBRUSH vu_EditColor(HWND field, COLORREF text, COLORREF back, HDC dc, HWND control);
 /* Sets the field's font and redraws it; returns 0. */
 int vu_EditSetFont(HWND field, HFONT font);
+/* The edit family's name for vu_CreatePointFont: a font of points at the window's
+   resolution (style code 0 1 2 3 12 13 23 123); the caller owns it. */
+HFONT vu_EditCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                             const char* face);
 /* 0 when the field has the keyboard focus, 1 when not. */
 int vu_EditHasFocus(HWND field);
 /* When the field has the focus and vu_FocusAdvance is set, focuses next and clears the
@@ -256,6 +260,9 @@ int vu_SpinSetMargin(HWND field, int left);
 int vu_SpinWritable(HWND field, const char* mode);
 HBRUSH vu_SpinColor(HWND field, COLORREF text, COLORREF back, HDC dc, HWND control);
 int vu_SpinSetFont(HWND field, HFONT font);
+/* The spin family's name for vu_CreatePointFont. */
+HFONT vu_SpinCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                             const char* face);
 int vu_SpinHasFocus(HWND field);
 int vu_SpinPassFocus(HWND field, HWND next);
 int vu_SpinSaveFile(HWND field, const char* path);

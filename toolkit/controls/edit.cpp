@@ -67,6 +67,11 @@ HBRUSH vu_EditColor(HWND field, COLORREF text, COLORREF back, HDC dc, HWND contr
     return vu::edit::Color(g_edit_family, field, text, back, dc, control);
 }
 int vu_EditSetFont(HWND field, HFONT font) { return vu::edit::SetFont(field, font); }
+HFONT vu_EditCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                             const char* face)
+{
+    return vu_CreatePointFont(window, points, weight, style, reserved, face);
+}
 int vu_EditHasFocus(HWND field) { return vu::edit::HasFocus(field); }
 int vu_EditPassFocus(HWND field, HWND next) { return vu::edit::PassFocus(field, next); }
 int vu_EditSaveFile(HWND field, const char* path) { return vu::edit::SaveFile(field, path); }

@@ -81,6 +81,11 @@ HBRUSH vu_SpinColor(HWND field, COLORREF text, COLORREF back, HDC dc, HWND contr
     return vu::edit::Color(g_spin_family, field, text, back, dc, control);
 }
 int vu_SpinSetFont(HWND field, HFONT font) { return vu::edit::SetFont(field, font); }
+HFONT vu_SpinCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                             const char* face)
+{
+    return vu_CreatePointFont(window, points, weight, style, reserved, face);
+}
 int vu_SpinHasFocus(HWND field) { return vu::edit::HasFocus(field); }
 int vu_SpinPassFocus(HWND field, HWND next) { return vu::edit::PassFocus(field, next); }
 int vu_SpinSaveFile(HWND field, const char* path) { return vu::edit::SaveFile(field, path); }
