@@ -32,7 +32,7 @@ void ChooseFile(const Program& program, const std::string& path)
     ASSERT_NE(name, nullptr);
     SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
     PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-    ASSERT_TRUE(vu_test::WaitFor([&] { return !IsWindow(dialog); }));
+    ASSERT_TRUE(driver::WaitFor([&] { return !IsWindow(dialog); }));
 }
 
 // A static text of the dialog shows this text.
@@ -58,7 +58,7 @@ void ChooseFolder(const Program& program, const std::string& folder)
     // The browser takes a selection once its tree is filled.
     HWND tree = GetDlgItem(dialog, 0x3741);
     ASSERT_NE(tree, nullptr);
-    ASSERT_TRUE(vu_test::WaitFor([&] { return SendMessageA(tree, kTreeCount, 0, 0) > 0; }));
+    ASSERT_TRUE(driver::WaitFor([&] { return SendMessageA(tree, kTreeCount, 0, 0) > 0; }));
     // Until the browser has settled it may still select its root (the Desktop) itself:
     // select until the selection stays off the root.
     auto selected = [&] {
@@ -67,14 +67,14 @@ void ChooseFolder(const Program& program, const std::string& folder)
     };
     for (int attempt = 0; attempt < 5; ++attempt) {
         SendMessageA(dialog, kSetSelection, TRUE, reinterpret_cast<LPARAM>(remote));
-        if (vu_test::WaitFor(selected, 1000) && SendMessageTimeoutA(dialog, WM_NULL, 0, 0,
-                                                                    SMTO_NORMAL, 5000, nullptr) &&
+        if (driver::WaitFor(selected, 5000) && SendMessageTimeoutA(dialog, WM_NULL, 0, 0,
+                                                                    SMTO_NORMAL, driver::kPatience, nullptr) &&
             selected())
             break;
     }
     ASSERT_TRUE(selected());
     PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-    ASSERT_TRUE(vu_test::WaitFor([&] { return !IsWindow(dialog); }));
+    ASSERT_TRUE(driver::WaitFor([&] { return !IsWindow(dialog); }));
     VirtualFreeEx(program.Process(), remote, 0, MEM_RELEASE);
 }
 
@@ -83,7 +83,7 @@ void CancelChooser(const Program& program, int y)
     HWND dialog = OpenChooser(program, y);
     ASSERT_NE(dialog, nullptr);
     PostMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
-    ASSERT_TRUE(vu_test::WaitFor([&] { return !IsWindow(dialog); }));
+    ASSERT_TRUE(driver::WaitFor([&] { return !IsWindow(dialog); }));
 }
 
 struct Files {
@@ -153,16 +153,19 @@ TEST(Choosers, KeypadFourToNineRunTheSixCommandsWithNumLockOn)
     ASSERT_TRUE(program.Front());
     // Num Lock on, as the program's thread sees it.
     if (!(GetKeyState(VK_NUMLOCK) & 1)) driver::Press(VK_NUMLOCK);
-    ASSERT_TRUE(vu_test::WaitFor([] { return (GetKeyState(VK_NUMLOCK) & 1) != 0; }));
+    ASSERT_TRUE(driver::WaitFor([] { return (GetKeyState(VK_NUMLOCK) & 1) != 0; }));
 
     program.TypeInto(program.From(), files.source.substr(0, files.source.size() - 1));
     program.TypeInto(program.To(), files.dir + "kopia.tx");
     // 9 saves; the digit the key types reaches the field first.
     program.TypeInto(program.From(), "");
     driver::Press(VK_NUMPAD9);
-    ASSERT_TRUE(vu_test::WaitFor([&] { return driver::ReadIni()["1"]["From"] == files.source.substr(0, files.source.size() - 1) + "9"; }));
-    EXPECT_EQ(driver::ReadIni()["1"]["To"], files.dir + "kopia.tx");
-    EXPECT_EQ(driver::TextOf(program.From()), files.source.substr(0, files.source.size() - 1) + "9");
+    const std::string typed = files.source.substr(0, files.source.size() - 1) + "9";
+    ASSERT_TRUE(driver::WaitFor([&] {
+        driver::Ini ini = driver::ReadIni();
+        return ini["1"]["From"] == typed && ini["1"]["To"] == files.dir + "kopia.tx";
+    }));
+    EXPECT_EQ(driver::TextOf(program.From()), typed);
 
     // 5 is "Config": the row is read back (the field loses its unsaved edit).
     program.TypeInto(program.To(), "t");
@@ -176,13 +179,13 @@ TEST(Choosers, KeypadFourToNineRunTheSixCommandsWithNumLockOn)
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(driver::TextOf(dialog), "Kopiera fr\xE5n fil..");
     PostMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
-    ASSERT_TRUE(vu_test::WaitFor([&] { return program.NoDialog(); }));
+    ASSERT_TRUE(driver::WaitFor([&] { return program.NoDialog(); }));
     Keypad(program, 8);
     dialog = program.WaitDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(HasText(dialog, "S\xF6k \xF6nskad mapp!"));
     PostMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
-    ASSERT_TRUE(vu_test::WaitFor([&] { return program.NoDialog(); }));
+    ASSERT_TRUE(driver::WaitFor([&] { return program.NoDialog(); }));
 
     // 4 is the copy run: row 1 is copied (its source exists), row 2 ends it with the message.
     std::string ini;
@@ -201,7 +204,7 @@ TEST(Choosers, KeypadFourToNineRunTheSixCommandsWithNumLockOn)
     // 6 is "Beredskapsläge".
     Keypad(program, 6);
     const int caption_height = GetSystemMetrics(SM_CYCAPTION);
-    EXPECT_TRUE(vu_test::WaitFor([&] { return program.OuterSizeIs(146, 26 + caption_height); }));
+    EXPECT_TRUE(driver::WaitFor([&] { return program.OuterSizeIs(146, 26 + caption_height); }));
     RECT r = {};
     GetWindowRect(program.Main(), &r);
     EXPECT_EQ(r.left, 0);

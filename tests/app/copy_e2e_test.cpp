@@ -52,7 +52,7 @@ void ExpectMessage(const Program& program)
     driver::CloseMessageBox(box, &caption, &message);
     EXPECT_EQ(caption, "ini-fel");
     EXPECT_EQ(message, "Finns inga uppgifter i ini-filen");
-    EXPECT_TRUE(vu_test::WaitFor([&] { return program.NoDialog(); }));
+    EXPECT_TRUE(driver::WaitFor([&] { return program.NoDialog(); }));
 }
 
 TEST(Copy, WithoutSettingsFileShowsTheMessageAtOnce)
@@ -92,7 +92,7 @@ TEST(Copy, CopiesAllNineRowsWithoutAMessageAndReplacesDestinations)
     Program program;
     ASSERT_TRUE(program.Ready());
     program.ClickButton(0, 0);
-    ASSERT_TRUE(vu_test::WaitFor([&] {
+    ASSERT_TRUE(driver::WaitFor([&] {
         for (int row = 1; row <= 9; ++row)
             if (!rows.Copied(row)) return false;
         return true;

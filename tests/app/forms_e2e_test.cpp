@@ -83,7 +83,7 @@ TEST(Forms, ConfigCentresTheFullFormAndStandbyReturnsToTheCorner)
 
     // "Beredskapsläge": back to the corner, texts kept, nothing written.
     program.ClickButton(180, 0);
-    ASSERT_TRUE(vu_test::WaitFor([&] { return program.OuterSizeIs(146, 26 + caption); }));
+    ASSERT_TRUE(driver::WaitFor([&] { return program.OuterSizeIs(146, 26 + caption); }));
     GetWindowRect(main, &r);
     EXPECT_EQ(r.left, 0);
     EXPECT_EQ(r.top, 0);

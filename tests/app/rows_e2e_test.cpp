@@ -81,7 +81,10 @@ TEST(Rows, TypedPathsAreSavedAndSavingAgainReplacesThem)
     ASSERT_TRUE(driver::Shows(program.From(), "C:\\Data\\lista.txt"));
     ASSERT_TRUE(driver::Shows(program.To(), "A:\\lista.txt"));
     program.ClickButton(215, 230);
-    ASSERT_TRUE(vu_test::WaitFor([] { return driver::ReadIni()["1"]["To"] == "A:\\lista.txt"; }));
+    ASSERT_TRUE(driver::WaitFor([] {
+        driver::Ini now = driver::ReadIni();
+        return now["1"]["From"] == "C:\\Data\\lista.txt" && now["1"]["To"] == "A:\\lista.txt";
+    }));
     driver::Ini ini = driver::ReadIni();
     EXPECT_EQ(ini["1"]["From"], "C:\\Data\\lista.txt");
     EXPECT_EQ(ini["1"].size(), 2u);
@@ -93,7 +96,10 @@ TEST(Rows, TypedPathsAreSavedAndSavingAgainReplacesThem)
     program.TypeInto(program.From(), "C:\\ny.txt");
     program.EraseField(program.To());
     program.ClickButton(215, 230);
-    ASSERT_TRUE(vu_test::WaitFor([] { return driver::ReadIni()["1"]["From"] == "C:\\ny.txt"; }));
+    ASSERT_TRUE(driver::WaitFor([] {
+        driver::Ini now = driver::ReadIni();
+        return now["1"]["From"] == "C:\\ny.txt" && now["1"]["To"].empty();
+    }));
     ini = driver::ReadIni();
     ASSERT_EQ(ini["1"].count("To"), 1u);
     EXPECT_EQ(ini["1"]["To"], "");
@@ -135,8 +141,8 @@ TEST(Rows, LongPathsAreCutTo999Characters)
     program.TypeInto(program.From(), "z");
     ASSERT_TRUE(driver::Shows(program.From(), typed + "z"));
     program.ClickButton(215, 230);
-    ASSERT_TRUE(vu_test::WaitFor([&] { return driver::ReadIni()["1"]["To"] == "D:\\x"; }));
-    ASSERT_TRUE(vu_test::WaitFor([&] { return driver::ReadIni()["1"]["From"] == typed; }));
+    ASSERT_TRUE(driver::WaitFor([&] { return driver::ReadIni()["1"]["To"] == "D:\\x"; }));
+    ASSERT_TRUE(driver::WaitFor([&] { return driver::ReadIni()["1"]["From"] == typed; }));
     EXPECT_EQ(driver::ReadIni()["1"]["From"].size(), 999u);
 }
 
