@@ -136,6 +136,34 @@ TEST(Choosers, FolderBeforeAnyFileGivesTheFolderAndASeparator)
     EXPECT_EQ(driver::TextOf(program.From()), "");
 }
 
+// Turns Num Lock on for the program's input and puts it back as it was at the end.
+class NumLockOn {
+public:
+    explicit NumLockOn(DWORD thread) : thread_(thread)
+    {
+        attached_ = AttachThreadInput(GetCurrentThreadId(), thread_, TRUE) != 0;
+        driver::WaitFor([] { return true; });
+        was_on_ = State();
+        if (!was_on_) driver::Press(VK_NUMLOCK);
+        driver::WaitFor([&] { return State(); });
+    }
+    ~NumLockOn()
+    {
+        if (!was_on_ && State()) {
+            driver::Press(VK_NUMLOCK);
+            driver::WaitFor([&] { return !State(); }, 5000);
+        }
+        if (attached_) AttachThreadInput(GetCurrentThreadId(), thread_, FALSE);
+    }
+    bool On() const { return State(); }
+
+private:
+    static bool State() { return (GetKeyState(VK_NUMLOCK) & 1) != 0; }
+    DWORD thread_;
+    bool attached_ = false;
+    bool was_on_ = false;
+};
+
 // Presses a keypad key in the From field, which must have the focus for it.
 void Keypad(const Program& program, int digit)
 {
@@ -151,9 +179,10 @@ TEST(Choosers, KeypadFourToNineRunTheSixCommandsWithNumLockOn)
     ASSERT_TRUE(program.Ready());
     program.ConfigForm();
     ASSERT_TRUE(program.Front());
-    // Num Lock on, as the program's thread sees it.
-    if (!(GetKeyState(VK_NUMLOCK) & 1)) driver::Press(VK_NUMLOCK);
-    ASSERT_TRUE(driver::WaitFor([] { return (GetKeyState(VK_NUMLOCK) & 1) != 0; }));
+    // Num Lock on, as the program's thread sees it: sharing its input state lets this
+    // thread read the program's key state.
+    NumLockOn num_lock(program.ThreadId());
+    ASSERT_TRUE(num_lock.On());
 
     program.TypeInto(program.From(), files.source.substr(0, files.source.size() - 1));
     program.TypeInto(program.To(), files.dir + "kopia.tx");

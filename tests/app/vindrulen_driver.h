@@ -270,6 +270,8 @@ public:
         if (!started_) return;
         WaitFor([&] { return (main_ = Find()) != nullptr && IsWindowVisible(main_); });
         if (main_) {
+            // Mapped and answering before the first click.
+            Idle();
             from_ = ChildAt(main_, 10, 120);
             to_ = ChildAt(main_, 10, 180);
             row_ = ChildAt(main_, 10, 60);
@@ -294,6 +296,7 @@ public:
     HWND To() const { return to_; }
     HWND Row() const { return row_; }
     DWORD Pid() const { return info_.dwProcessId; }
+    DWORD ThreadId() const { return info_.dwThreadId; }
     HANDLE Process() const { return info_.hProcess; }
 
     HWND Button(int x, int y) const { return ChildAt(main_, x, y); }
@@ -310,6 +313,8 @@ public:
     {
         HWND b = Button(x, y);
         ASSERT_NE(b, nullptr) << "no button at " << x << "," << y;
+        ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(main_) != 0; }));
+        ASSERT_TRUE(Front());
         Click(b);
     }
 
