@@ -83,7 +83,7 @@ TEST(Forms, ConfigCentresTheFullFormAndStandbyReturnsToTheCorner)
 
     // "Beredskapsläge": back to the corner, texts kept, nothing written.
     program.ClickButton(180, 0);
-    ASSERT_TRUE(vu_test::WaitFor([&] { return program.OuterSizeIs(146, 26 + caption); }));
+    ASSERT_TRUE(driver::WaitFor([&] { return program.OuterSizeIs(146, 26 + caption); }));
     GetWindowRect(main, &r);
     EXPECT_EQ(r.left, 0);
     EXPECT_EQ(r.top, 0);
@@ -102,7 +102,7 @@ TEST(Forms, PaintsTheRaisedFrameAndTheTextsInTheConfigForm)
     program.ConfigForm();
     HWND main = program.Main();
     ASSERT_TRUE(program.Front());
-    RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
     ASSERT_TRUE(program.Idle());
     const std::string shot = driver::Screenshot(main, "vindrulen-config.bmp");
     EXPECT_TRUE(vu_test::FileExists(shot));

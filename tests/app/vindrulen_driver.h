@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -16,6 +17,15 @@
 #include "vu_test.h"
 
 namespace driver {
+
+// Waits long enough for the slowest run (Wine's heap checker makes dialogs take seconds);
+// returns as soon as the condition holds.
+constexpr int kPatience = 60000;
+
+inline bool WaitFor(const std::function<bool()>& cond, int timeout_ms = kPatience)
+{
+    return vu_test::WaitFor(cond, timeout_ms);
+}
 
 inline std::string ExePath() { return vu_test::ProgramDir() + "vindrulen.exe"; }
 
@@ -80,7 +90,7 @@ inline std::string TextOf(HWND w)
     std::vector<char> buf(4096, '\0');
     DWORD_PTR got = 0;
     if (!SendMessageTimeoutA(w, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()),
-                             SMTO_ABORTIFHUNG, 2000, &got))
+                             SMTO_ABORTIFHUNG, 20000, &got))
         return "<no answer>";
     return std::string(buf.data(), got);
 }
@@ -258,9 +268,10 @@ public:
         started_ = CreateProcessA(ExePath().c_str(), buf.data(), nullptr, nullptr, FALSE, 0,
                                   nullptr, nullptr, &si, &info_) != 0;
         if (!started_) return;
-        vu_test::WaitFor([&] { return (main_ = Find()) != nullptr && IsWindowVisible(main_); },
-                         10000);
+        WaitFor([&] { return (main_ = Find()) != nullptr && IsWindowVisible(main_); });
         if (main_) {
+            // Mapped and answering before the first click.
+            Idle();
             from_ = ChildAt(main_, 10, 120);
             to_ = ChildAt(main_, 10, 180);
             row_ = ChildAt(main_, 10, 60);
@@ -285,6 +296,7 @@ public:
     HWND To() const { return to_; }
     HWND Row() const { return row_; }
     DWORD Pid() const { return info_.dwProcessId; }
+    DWORD ThreadId() const { return info_.dwThreadId; }
     HANDLE Process() const { return info_.hProcess; }
 
     HWND Button(int x, int y) const { return ChildAt(main_, x, y); }
@@ -293,7 +305,7 @@ public:
     bool Front() const
     {
         SetForegroundWindow(main_);
-        return vu_test::WaitFor([&] { return GetForegroundWindow() == main_; }, 3000);
+        return WaitFor([&] { return GetForegroundWindow() == main_; });
     }
 
     // Clicks a button of the main window and waits until the program has handled it.
@@ -301,14 +313,16 @@ public:
     {
         HWND b = Button(x, y);
         ASSERT_NE(b, nullptr) << "no button at " << x << "," << y;
+        ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(main_) != 0; }));
+        ASSERT_TRUE(Front());
         Click(b);
     }
 
     // Waits until the program has handled everything sent so far.
     bool Idle() const
     {
-        return WaitForInputIdle(info_.hProcess, 5000) == 0 &&
-               SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr) != 0;
+        return WaitForInputIdle(info_.hProcess, kPatience) == 0 &&
+               SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_NORMAL, kPatience, nullptr) != 0;
     }
 
     bool OuterSizeIs(int width, int height) const
@@ -322,18 +336,53 @@ public:
     void ConfigForm() const
     {
         ClickButton(101, 0);
-        ASSERT_TRUE(vu_test::WaitFor(
+        ASSERT_TRUE(WaitFor(
             [&] { return OuterSizeIs(320, 270 + GetSystemMetrics(SM_CYCAPTION)); }));
         ASSERT_TRUE(Idle());
     }
 
-    // Types into a field after clicking into it.
+    // Clicks into a field and waits until it has the focus.
+    void FocusField(HWND field) const
+    {
+        // A closing modal dialog enables its owner again only as it ends.
+        ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(main_) != 0; }));
+        ASSERT_TRUE(Front());
+        // Two clicks on one spot in quick succession would make a double click: each click
+        // takes the other of two spots.
+        static int turn = 0;
+        RECT r = {};
+        GetWindowRect(field, &r);
+        ClickAt(POINT{r.left + 20 + 40 * (turn++ % 2), (r.top + r.bottom) / 2});
+        ASSERT_TRUE(WaitFor([&] { return Focused() == field; }))
+            << "focus " << Focused() << " field " << field << " foreground "
+            << GetForegroundWindow() << " main " << main_;
+    }
+
+    // Types at the end of a field's text after clicking into it.
     void TypeInto(HWND field, const std::string& text) const
     {
-        ASSERT_TRUE(Front());
-        Click(field);
-        ASSERT_TRUE(vu_test::WaitFor([&] { return Focused() == field; }));
+        FocusField(field);
+        Press(VK_END);
         Type(text);
+    }
+
+    // Empties a field with Backspace after clicking into it.
+    void EraseField(HWND field) const
+    {
+        FocusField(field);
+        Press(VK_END);
+        for (size_t n = TextOf(field).size(); n > 0; --n) Press(VK_BACK);
+        ASSERT_TRUE(WaitFor([&] { return TextOf(field).empty(); }));
+    }
+
+    // The screen points of the row field's two arrows.
+    POINT RowArrow(bool up) const
+    {
+        RECT r = {};
+        GetWindowRect(row_, &r);
+        const int edge = GetSystemMetrics(SM_CXEDGE);
+        const int x = r.right - edge - GetSystemMetrics(SM_CXVSCROLL) / 2;
+        return up ? POINT{x, r.top + edge + 3} : POINT{x, r.bottom - edge - 4};
     }
 
     // The window with the keyboard focus in the program's thread.
@@ -346,10 +395,10 @@ public:
     }
 
     // The one visible dialog of the program owned by the main window.
-    HWND WaitDialog(int timeout_ms = 5000) const
+    HWND WaitDialog(int timeout_ms = kPatience) const
     {
         HWND found = nullptr;
-        vu_test::WaitFor(
+        WaitFor(
             [&] {
                 std::vector<HWND> d = Dialogs(Pid(), main_);
                 found = d.empty() ? nullptr : d.front();
@@ -363,7 +412,7 @@ public:
 
     bool Ended(int timeout_ms) const
     {
-        return vu_test::WaitFor(
+        return WaitFor(
             [&] { return WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0; }, timeout_ms);
     }
 
@@ -384,9 +433,9 @@ private:
 };
 
 // Waits until the field shows exactly text.
-inline bool Shows(HWND field, const std::string& text, int timeout_ms = 5000)
+inline bool Shows(HWND field, const std::string& text, int timeout_ms = kPatience)
 {
-    return vu_test::WaitFor([&] { return TextOf(field) == text; }, timeout_ms);
+    return WaitFor([&] { return TextOf(field) == text; }, timeout_ms);
 }
 
 // Closes a message box with its OK button; returns its caption and message.
@@ -396,7 +445,7 @@ inline void CloseMessageBox(HWND box, std::string* caption, std::string* message
     *message = TextOf(GetDlgItem(box, 0xFFFF));
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
-    vu_test::WaitFor([&] { return !IsWindow(box); });
+    WaitFor([&] { return !IsWindow(box); });
 }
 
 // Saves the window's client area (or, with whole, the whole window) as a 24-bit .bmp in the
