@@ -740,6 +740,133 @@ int vu_ComboBoxHasFocus(HWND combo);
  * Text editor and its printing
  * ---------------------------------------------------------------------------------- */
 /* @@wordproc */
+/* The record of the last find notification handled by the find dialog's message handler
+   (null until then). The text editor's search reads its search text and FR_MATCHCASE from it;
+   its storage lives with the editor so that the editor works without the find dialog. The
+   record is commdlg.h's FINDREPLACEA, named here by its tag so that this header needs no more
+   than windows.h. */
+extern struct tagFINDREPLACEA* vu_FindRequest;
+/* Creates a multi-line editor (class "EDIT", id 1, sunken edge, no text) in the parent; scroll
+   words: NOSCROLL HSCROLL VSCROLL VHSCROLL (others: no scroll bars). The limit is maximum
+   characters capped at 65,535 (0: the platform's own maximum). x + y + width + height = 0
+   fills the parent's client area. Returns the editor, or null. */
+HWND vu_WordProcSimple(HWND parent, int x, int y, int width, int height, const char* scroll,
+                       int maximum);
+/* Destroys the editor and creates a new one in its parent with its text, a frame (FLAT
+   SMAL_SUNKEN SUNKEN MAX_SUNKEN DOUBLE_EDGE BAR EDGE; others: FLAT), scroll words as
+   vu_WordProcSimple and the limit maximum uncapped (0: the platform's own). A non-zero maximum
+   not above the old limit keeps maximum - 1 characters and shows an error message box.
+   Returns the new editor (use it from then on), or null. */
+HWND vu_WordProcSimpleModify(HWND editor, int x, int y, int width, int height,
+                             const char* frame, const char* scroll, int maximum);
+/* Replaces the editor's window procedure; returns the previous one. */
+WNDPROC vu_WordProcSetWndProc(HWND editor, WNDPROC procedure);
+/* Sets the left margin in pixels; returns the old margins (left low word, right high word). */
+int vu_WordProcSetMargin(HWND editor, int left);
+/* Sets count tab stops (0..255, more count as 255) at step, 2 x step, ... dialog units and
+   repaints; 0 restores the default stops. Returns 0. */
+int vu_WordProcSetTabs(HWND editor, int count, int step);
+/* Sets the limit (capped at 65,535; 0: the platform's own maximum); returns the old limit. */
+int vu_WordProcSetLimit(HWND editor, int maximum);
+/* The editor's limit in characters. */
+int vu_WordProcGetLimit(HWND editor);
+/* Colour handler for the parent's WM_CTLCOLOREDIT: when control is this editor, sets the text
+   and background colours of dc and makes a solid brush of back (the previous one is deleted).
+   Returns the current brush (null before the first colouring). */
+HBRUSH vu_WordProcColor(HWND editor, COLORREF text, COLORREF back, HDC dc, HWND control);
+/* "OFF" makes the editor read-only, "ON" editable; 0 done, 1 refused or any other word. */
+int vu_WordProcWritable(HWND editor, const char* mode);
+/* Sets the whole text (null: empty); 0 done, 1 refused. */
+int vu_WordProcSetText(HWND editor, const char* text);
+/* Copies the text into buffer (at least the editor's limit in bytes; at most limit - 1
+   characters and a NUL are written); returns the characters copied (0 for a null buffer). */
+int vu_WordProcGetText(HWND editor, char* buffer);
+/* The length of the text as vu_WordProcGetText would copy it. */
+int vu_WordProcGetTextLength(HWND editor);
+/* The selected text (empty when nothing is selected); it belongs to the toolkit and stays valid
+   until the next call. */
+const char* vu_WordProcGetSelText(HWND editor);
+/* Sets the font: (HFONT)0 .. (HFONT)4 select the stock fonts SYSTEM_FONT ANSI_FIXED_FONT
+   ANSI_VAR_FONT DEFAULT_GUI_FONT OEM_FIXED_FONT, any other value is a font handle; redraws.
+   Returns 0. */
+int vu_WordProcSetFont(HWND editor, HFONT font);
+/* Writes the text byte for byte into path and clears the modified flag; 0 done, 2 not created,
+   3 write failed (the flag is kept). */
+int vu_WordProcSaveFile(HWND editor, const char* path);
+/* Replaces the text by the file's bytes (a missing file is created empty; a NUL ends a 65,535-
+   byte piece) and clears the modified flag; 0 done, 2 not opened, 3 read failed, 4 the file has
+   65,536 bytes or more (the editor is unchanged). */
+int vu_WordProcLoadFile(HWND editor, const char* path);
+/* 1 when the text was modified, else 0. */
+int vu_WordProcIsModified(HWND editor);
+/* "ON" sets, "OFF" clears the modified flag (others: nothing); returns 0. */
+int vu_WordProcSetModified(HWND editor, const char* mode);
+/* 1 when the selection is not empty, else 0. */
+int vu_WordProcHasSelection(HWND editor);
+/* Deletes the selection; returns 0. */
+int vu_WordProcClear(HWND editor);
+/* Selects the characters first .. last (counted from 1); returns last - first + 1. */
+int vu_WordProcSelect(HWND editor, int first, int last);
+/* Selects the whole text; returns 0. */
+int vu_WordProcSelectAll(HWND editor);
+/* Searches from the selection (source 1: text and FR_MATCHCASE from vu_FindRequest), direction
+   "D" down or "U" up, case "M" match case (others: ignore case). A window of the selection's
+   length (of the text's length when nothing is selected) moves one character before each
+   comparison; a match is selected. 0 found, 1 passed the end, -1 passed the start, 2 empty
+   search text and no selection, 3 empty editor. */
+int vu_WordProcFind(HWND editor, const char* text, int source, const char* direction,
+                    const char* match);
+/* The caret's line counted from 1 (the editor should have the focus); 0 when unknown. */
+int vu_WordProcCaretLine(HWND editor);
+/* The caret's character position in the text counted from 1; 0 when unknown. */
+int vu_WordProcCaretPos(HWND editor);
+/* 1 when there is an edit to undo, else 0. */
+int vu_WordProcCanUndo(HWND editor);
+/* Forgets the edit to undo; returns 0. */
+int vu_WordProcEmptyUndo(HWND editor);
+/* 1 when the clipboard holds text, else 0. */
+int vu_WordProcCanPaste(void);
+/* Undoes the last edit and returns 1; with nothing to undo beeps (MB_ICONEXCLAMATION) and
+   returns 0. */
+int vu_WordProcUndo(HWND editor);
+/* Moves the selection to the clipboard; returns 0. */
+int vu_WordProcCut(HWND editor);
+/* Copies the selection to the clipboard; returns 0. */
+int vu_WordProcCopy(HWND editor);
+/* Replaces the selection by the clipboard's text; returns 0. */
+int vu_WordProcPaste(HWND editor);
+/* The text editor family's vu_CreatePointFont: the same font; the caller owns it. */
+HFONT vu_WordProcCreatePointFont(HWND window, int points, int weight, int style, int reserved,
+                                 const char* face);
+/* Destroys the editor; 0 when destroyed, 1 when that failed. */
+int vu_WordProcDestroy(HWND editor);
+/* Hides the editor as vu_WindowHide does (it goes to 0, 0); 0 done, 1 failed. */
+int vu_WordProcHide(HWND editor);
+/* Shows the editor (SW_SHOW); 1 when it was visible already, else 0. */
+int vu_WordProcShow(HWND editor);
+/* Moves the editor to x, y in its parent's client area; 0 moved, 1 failed. */
+int vu_WordProcMove(HWND editor, int x, int y);
+/* Centres the editor in its parent's client area; returns 0. */
+int vu_WordProcCenter(HWND editor);
+/* Puts the editor's position in its parent's client area into vu_Query; returns 0. */
+int vu_WordProcGetPos(HWND editor);
+/* Gives the editor an outer width and height; 0 resized, 1 failed. */
+int vu_WordProcResize(HWND editor, int width, int height);
+/* Puts the editor's outer width and height into vu_Query; returns 0. */
+int vu_WordProcGetSize(HWND editor);
+/* Places the editor at x, y, sized to the parent's client area plus the deltas; 0 placed,
+   1 failed. */
+int vu_WordProcFit(HWND editor, int x, int y, int width_delta, int height_delta);
+/* Disables the editor; 1 when it was disabled already, else 0. */
+int vu_WordProcDisable(HWND editor);
+/* Enables the editor; 1 when it was enabled already, else 0. */
+int vu_WordProcEnable(HWND editor);
+/* Invalidates the whole editor with erase; 0 done, 1 failed. */
+int vu_WordProcRedraw(HWND editor);
+/* Gives the editor the keyboard focus; returns the window that had it before. */
+HWND vu_WordProcSetFocus(HWND editor);
+/* The editor when it has the keyboard focus, else null. */
+HWND vu_WordProcHasFocus(HWND editor);
 
 /* ------------------------------------------------------------------------------------
  * Text and fonts
