@@ -1140,6 +1140,48 @@ int vu_MessageAsk(HWND owner, const char* caption, const char* text, const char*
  * Other standard dialogs, posted messages and the cursor
  * ---------------------------------------------------------------------------------- */
 /* @@dialogs */
+/* The colour chooser's 16 custom colours (0x00BBGGRR), all black at start; what the user
+   changes in one vu_ColorDialog call is offered again in the next. */
+extern COLORREF vu_CustomColors[16];
+/* Request and answer of vu_PrintDialog: after a confirmed dialog it holds the printer's device
+   context (the caller's to delete), the flags as the user left them (PD_SELECTION, PD_COLLATE)
+   and the number of copies. The record is commdlg.h's PRINTDLGA, named by its tag so that this
+   header needs no more than windows.h; include commdlg.h to read it. */
+extern struct tagPDA vu_PrintRequest;
+/* Opens the colour chooser (white first, custom-colour part open, vu_CustomColors offered);
+   returns the chosen colour, or 0 when cancelled (the same as choosing black). */
+COLORREF vu_ColorDialog(HWND owner);
+/* Opens the font chooser with font's description (screen fonts). Effects word: ON (strike-out,
+   underline, colour choices; others: none). Script word: OFF (no script list; others: list).
+   Returns a new font the caller owns, or font itself when cancelled. */
+HFONT vu_FontDialog(HWND owner, const char* effects, const char* script, HFONT font);
+/* Opens the print dialog owned by window's owner (GWL_HWNDPARENT), copies 1, no print-to-file
+   box, asking for a device context; returns 1 when the user confirmed (see vu_PrintRequest),
+   0 when cancelled or failed. */
+int vu_PrintDialog(HWND window);
+/* Opens the modeless find dialog (direction down, no whole-word box) owned by owner with the
+   edit window's selection as search text; its notifications reach the owner as the registered
+   message "commdlg_FindReplace". Returns the dialog, or null when the selection is longer than
+   256 characters or the dialog could not be made. */
+HWND vu_FindDialog(HWND owner, HWND edit);
+/* Handles one message of the owner's window procedure for the find dialog: for a find
+   notification, points vu_FindRequest at its record and posts WM_COMMAND with down_id (direction
+   down) or up_id (direction up) to receiver. Returns 1 when a command was posted, 2 when the
+   search text was longer than 256 characters (the dialog is then destroyed), else 0. The edit
+   window is not used. */
+int vu_FindMessage(HWND receiver, HWND dialog, HWND edit, LPARAM lparam, UINT message, int up_id,
+                   int down_id);
+/* Runs the modal dialog "MODAL_DIALOG" of the owner's module (its instance, GWL_HINSTANCE), shown
+   with the caption "Tillverkad från dialog"; OK, Cancel or closing it ends it. Returns that
+   instance at once when the module has no such dialog, else when the dialog has ended. */
+HINSTANCE vu_ResourceDialog(HWND owner);
+/* Posts a message to the window's queue; 0 when the platform accepted it, 1 when not. */
+int vu_PostMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+/* Returns code when the mouse cursor lies strictly inside the rectangle x, y, width, height of
+   the window's client area (its edges are outside), else 0. */
+int vu_CursorIn(HWND window, int x, int y, int width, int height, int code);
+/* Leaves the mouse cursor's position in the window's client coordinates in vu_Query; returns 0. */
+int vu_CursorPos(HWND window);
 
 /* ------------------------------------------------------------------------------------
  * Settings file and file copy

@@ -1,0 +1,31 @@
+// vu_FontDialog: the platform's font chooser, started from a given font, with the effects
+// part and the script list switched by keywords.
+#include "base/keyword.h"
+#include "vu.h"
+
+#include <commdlg.h>
+
+namespace {
+
+// Extra chooser flags by the effects word and by the script word.
+const vu::Keyword<DWORD> kEffectsWords[] = {{"ON", CF_EFFECTS}};
+const vu::Keyword<DWORD> kScriptWords[] = {{"OFF", CF_NOSCRIPTSEL}};
+
+// The font offered and chosen; it keeps the last one when a handle cannot be read.
+LOGFONTA g_font;
+
+}  // namespace
+
+HFONT vu_FontDialog(HWND owner, const char* effects, const char* script, HFONT font)
+{
+    GetObjectA(font, sizeof g_font, &g_font);
+    CHOOSEFONTA request = {};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = owner;
+    request.lpLogFont = &g_font;
+    request.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT |
+                    vu::KeywordValue(kEffectsWords, effects, DWORD{0}) |
+                    vu::KeywordValue(kScriptWords, script, DWORD{0});
+    if (!ChooseFontA(&request)) return font;
+    return CreateFontIndirectA(&g_font);
+}
