@@ -3,10 +3,15 @@
 #   harness_start DIR       a fresh 32-bit Wine prefix in DIR/wineprefix, a private Xvfb
 #                           (unless keep_display=1 and DISPLAY is set), one wineserver
 #   harness_stop            stops the wineserver and the Xvfb (also called on exit)
+#   harness_cups_start DIR  (called by harness_start) a private CUPS daemon in DIR/cups whose
+#                           default printer writes PDF files into VU_PDF_DIR
+#   harness_cups_stop       (called by harness_stop) stops that daemon
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir="$root/build/release"
 xvfb_pid=""
+cups_pid=""
+cups_queue=""
 
 harness_build() {
   if [ ! -f "$build_dir/build.ninja" ]; then
@@ -38,6 +43,8 @@ harness_start() {
   fi
   if [ "${fresh_prefix:-1}" = 1 ]; then rm -rf "$WINEPREFIX"; fi
   mkdir -p "$WINEPREFIX"
+  # Wine learns the printers when it boots: the print queue comes first.
+  harness_cups_start "$dir" || return 1
   # One wineserver for the whole run; its output must not hold the caller's pipes open.
   wineserver -p >/dev/null 2>&1 </dev/null
   if [ ! -f "$WINEPREFIX/system.reg" ] || [ "${fresh_prefix:-1}" = 1 ]; then
@@ -49,6 +56,85 @@ harness_start() {
 
 harness_stop() {
   if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+  harness_cups_stop
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" >/dev/null 2>&1 || true; wait "$xvfb_pid" 2>/dev/null || true; fi
   xvfb_pid=""
+}
+
+# Printing: a private CUPS daemon (its own socket, spool and logs under DIR/cups) with one
+# cups-pdf queue as its default printer. CUPS_SERVER points every Wine call at it; each
+# printed job becomes one PDF file in VU_PDF_DIR (a Unix path; Z: plus the path in Wine).
+# cups-pdf reads its settings from /etc/cups/cups-pdf-<queue>.conf, so the queue's name is
+# made from DIR: runs from different folders never share a queue or an output folder.
+harness_cups_start() {
+  local cups="$1/cups"
+  cups_queue="vu_pdf_$(printf '%s' "$cups" | md5sum | cut -c1-10)"
+  rm -rf "$cups"
+  mkdir -p "$cups"/{root,spool,cache,state,tmp,log,pdf,pdf-spool}
+  chmod 0777 "$cups/pdf" "$cups/pdf-spool"
+  cat >"$cups/cupsd.conf" <<CONF
+Listen $cups/cups.sock
+Browsing No
+WebInterface No
+DefaultAuthType None
+LogLevel warn
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order allow,deny
+    Allow all
+  </Limit>
+</Policy>
+CONF
+  cat >"$cups/cups-files.conf" <<CONF
+ServerRoot $cups/root
+RequestRoot $cups/spool
+CacheDir $cups/cache
+StateDir $cups/state
+TempDir $cups/tmp
+ErrorLog $cups/log/error_log
+AccessLog $cups/log/access_log
+PageLog $cups/log/page_log
+FileDevice Yes
+SystemGroup root
+CONF
+  cat >"/etc/cups/cups-pdf-$cups_queue.conf" <<CONF
+Out $cups/pdf
+AnonDirName $cups/pdf
+Spool $cups/pdf-spool
+Log $cups/log
+Grp root
+UserUMask 0000
+CONF
+  setsid cupsd -f -c "$cups/cupsd.conf" -s "$cups/cups-files.conf" >/dev/null 2>&1 </dev/null &
+  cups_pid=$!
+  export CUPS_SERVER="$cups/cups.sock"
+  local tries=0
+  until lpstat -r 2>/dev/null | grep -q "scheduler is running"; do
+    tries=$((tries + 1))
+    if [ "$tries" -gt 100 ] || ! kill -0 "$cups_pid" 2>/dev/null; then
+      echo "harness: the CUPS daemon did not start (see $cups/log/error_log)" >&2
+      return 1
+    fi
+    sleep 0.1
+  done
+  lpadmin -p "$cups_queue" -E -v "cups-pdf:/$cups_queue" \
+    -P /usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd >/dev/null 2>&1 &&
+    lpadmin -d "$cups_queue" >/dev/null 2>&1 ||
+    { echo "harness: could not set up the print queue $cups_queue" >&2; return 1; }
+  export VU_PDF_DIR="$cups/pdf"
+  export VU_PRINTER="$cups_queue"
+}
+
+harness_cups_stop() {
+  if [ -n "$cups_pid" ]; then
+    kill -TERM "$cups_pid" >/dev/null 2>&1 || true
+    wait "$cups_pid" 2>/dev/null || true
+  fi
+  if [ -n "$cups_queue" ]; then rm -f "/etc/cups/cups-pdf-$cups_queue.conf"; fi
+  cups_pid=""
+  cups_queue=""
 }

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <thread>
@@ -41,12 +42,15 @@ inline HWND FindDialog(HWND owner)
     return search.found;
 }
 
-// Waits until such a dialog shows (polling the window list from a thread without windows).
-inline HWND WaitForDialog(HWND owner, int timeout_ms = 10000)
+// Waits until such a dialog shows (polling the window list from a thread without windows),
+// giving up after timeout_ms or once *stop is set.
+inline HWND WaitForDialog(HWND owner, int timeout_ms = 10000,
+                          const std::atomic<bool>* stop = nullptr)
 {
     const DWORD start = GetTickCount();
     for (;;) {
         if (HWND dialog = FindDialog(owner)) return dialog;
+        if (stop && *stop) return nullptr;
         if (GetTickCount() - start > static_cast<DWORD>(timeout_ms)) return nullptr;
         Sleep(10);
     }
@@ -89,12 +93,13 @@ class Driver {
 public:
     Driver(HWND owner, std::function<void(HWND)> action)
         : thread_([this, owner, action] {
-              HWND dialog = WaitForDialog(owner);
+              HWND dialog = WaitForDialog(owner, 10000, &stop_);
               found_ = dialog != nullptr;
               if (dialog) {
                   action(dialog);
                   return;
               }
+              if (stop_) return;
               while (HWND any = WaitForDialog(nullptr, 2000)) {
                   PostMessageA(any, WM_CLOSE, 0, 0);
                   Sleep(100);
@@ -103,15 +108,18 @@ public:
     {
     }
     ~Driver() { Join(); }
-    // Waits for the thread; true when the dialog was found.
+    // Waits for the thread; true when the dialog was found. Call it only once the dialog's
+    // call has returned: a driver still looking for its dialog then stops looking.
     bool Join()
     {
+        stop_ = true;
         if (thread_.joinable()) thread_.join();
         return found_;
     }
 
 private:
     bool found_ = false;
+    std::atomic<bool> stop_{false};
     std::thread thread_;
 };
 
