@@ -963,6 +963,17 @@ int vu_WordProcRedraw(HWND editor);
 HWND vu_WordProcSetFocus(HWND editor);
 /* The editor when it has the keyboard focus, else null. */
 HWND vu_WordProcHasFocus(HWND editor);
+/* Prints the editor's text, laid out anew at the page's width, on the default printer
+   (source 0: the selection when one is made, else the whole text) or on the printer of the
+   last confirmed vu_PrintDialog (source 1: its selection choice, copies and collation). Margins
+   are in units of 11 printer pixels; percentage 100 is normal size (at least 20); font as for
+   vu_WordProcSetFont, with face and effects from the font chooser's record. Unless the result is
+   1 the job deletes font and, for source 1, the dialog's device context (each such job needs a
+   new dialog). A page too small for one line gets one line; a laid-out line is printed up to
+   2,500 characters. 0 done (also when the printer refused the job), 1 percentage below 20,
+   2 no text to print, 3 no printer device context or a page could not be started. */
+int vu_WordProcPrint(HWND editor, int left, int top, int right, int bottom, const char* document,
+                     int percentage, HFONT font, int source);
 
 /* ------------------------------------------------------------------------------------
  * Text and fonts
