@@ -13,6 +13,8 @@ packages=(
 )
 # Printing tests: a private CUPS daemon with a PDF queue, and tools that read the PDF back.
 packages+=(cups-daemon cups-client printer-driver-cups-pdf libcups2:i386 poppler-utils ghostscript)
+# The Windows installer (makensis), the API reference (doxygen) and the header's comment check.
+packages+=(nsis doxygen python3)
 
 sudo_cmd=()
 if [ "$(id -u)" != 0 ]; then sudo_cmd=(sudo); fi

@@ -176,8 +176,9 @@ HWND vu_EditPassword(HWND parent, int x, int y, int width, int height, int limit
    frame); alignment words as vu_Edit. Returns the new field, or null. */
 HWND vu_EditReframe(HWND field, int x, int y, int width, int height, const char* frame,
                     const char* align, int limit);
-/* The edit fields' and password fields' window procedures. */
+/* The edit fields' window procedure. */
 LRESULT CALLBACK vu_EditProc(HWND field, UINT message, WPARAM wparam, LPARAM lparam);
+/* The password fields' window procedure (the caret keys are posted to the parent too). */
 LRESULT CALLBACK vu_EditPasswordProc(HWND field, UINT message, WPARAM wparam, LPARAM lparam);
 /* Sets the field's text (null: empty); returns 0. */
 int vu_EditSetText(HWND field, const char* text);
@@ -222,17 +223,31 @@ int vu_EditLoadFile(HWND field, const char* path);
    move/resize/fit 0/1, centre 0, position/size into vu_Query, disable/enable 1 when already
    so, redraw with erase 0/1, set focus -> the window that had it. */
 int vu_EditDestroy(HWND field);
+/* Hides the edit field; 1 when it was hidden already, else 0. */
 int vu_EditHide(HWND field);
+/* Shows the edit field (SW_SHOW); 1 when it was visible already, else 0. */
 int vu_EditShow(HWND field);
+/* Moves the edit field to (x, y) in its parent's client area, keeping its size; 0 moved, 1
+   failed. */
 int vu_EditMove(HWND field, int x, int y);
+/* Centres the edit field in its parent's client area; returns 0. */
 int vu_EditCenter(HWND field);
+/* Leaves the edit field's position in its parent's client area in vu_Query; returns 0. */
 int vu_EditGetPos(HWND field);
+/* Resizes the edit field to width x height, keeping its position; 0 resized, 1 failed. */
 int vu_EditResize(HWND field, int width, int height);
+/* Leaves the edit field's outer width and height in vu_Query; returns 0. */
 int vu_EditGetSize(HWND field);
+/* Places the edit field at (x, y), sized to its parent's client area plus the deltas; 0 placed, 1
+   failed. */
 int vu_EditFit(HWND field, int x, int y, int width_delta, int height_delta);
+/* Disables the edit field; 1 when it was disabled already, else 0. */
 int vu_EditDisable(HWND field);
+/* Enables the edit field; 1 when it was enabled already, else 0. */
 int vu_EditEnable(HWND field);
+/* Invalidates the whole edit field with background erase; 0 on success, 1 on failure. */
 int vu_EditRedraw(HWND field);
+/* Gives the edit field the keyboard focus; returns the window that had it before. */
 HWND vu_EditSetFocus(HWND field);
 
 /* Creates a spin number field: an edit field (id 1, sunken edge, limit characters) with a
@@ -252,34 +267,60 @@ int vu_SpinStep(HWND field, int code, HWND scrollbar, char* text, int value);
 int vu_SpinSetText(HWND field, const char* text);
 /* The edit field's calls on a spin field (same results and codes). */
 int vu_SpinGetText(HWND field, char* buffer);
+/* As vu_EditTextLength, on a spin field (same results and codes). */
 int vu_SpinTextLength(HWND field);
+/* As vu_EditGetSelText, on a spin field (same results and codes). */
 const char* vu_SpinGetSelText(HWND field);
+/* As vu_EditSetLimit, on a spin field (same results and codes). */
 int vu_SpinSetLimit(HWND field, int limit);
+/* As vu_EditGetLimit, on a spin field (same results and codes). */
 int vu_SpinGetLimit(HWND field);
+/* As vu_EditSetMargin, on a spin field (same results and codes). */
 int vu_SpinSetMargin(HWND field, int left);
+/* As vu_EditWritable, on a spin field (same results and codes). */
 int vu_SpinWritable(HWND field, const char* mode);
+/* As vu_EditColor, on a spin field (same results and codes). */
 HBRUSH vu_SpinColor(HWND field, COLORREF text, COLORREF back, HDC dc, HWND control);
+/* As vu_EditSetFont, on a spin field (same results and codes). */
 int vu_SpinSetFont(HWND field, HFONT font);
 /* The spin family's name for vu_CreatePointFont. */
 HFONT vu_SpinCreatePointFont(HWND window, int points, int weight, int style, int reserved,
                              const char* face);
+/* As vu_EditHasFocus, on a spin field (same results and codes). */
 int vu_SpinHasFocus(HWND field);
+/* As vu_EditPassFocus, on a spin field (same results and codes). */
 int vu_SpinPassFocus(HWND field, HWND next);
+/* As vu_EditSaveFile, on a spin field (same results and codes). */
 int vu_SpinSaveFile(HWND field, const char* path);
+/* As vu_EditLoadFile, on a spin field (same results and codes). */
 int vu_SpinLoadFile(HWND field, const char* path);
 /* Geometry members, as the edit field's. */
 int vu_SpinDestroy(HWND field);
+/* Hides the spin field; 1 when it was hidden already, else 0. */
 int vu_SpinHide(HWND field);
+/* Shows the spin field (SW_SHOW); 1 when it was visible already, else 0. */
 int vu_SpinShow(HWND field);
+/* Moves the spin field to (x, y) in its parent's client area, keeping its size; 0 moved, 1
+   failed. */
 int vu_SpinMove(HWND field, int x, int y);
+/* Centres the spin field in its parent's client area; returns 0. */
 int vu_SpinCenter(HWND field);
+/* Leaves the spin field's position in its parent's client area in vu_Query; returns 0. */
 int vu_SpinGetPos(HWND field);
+/* Resizes the spin field to width x height, keeping its position; 0 resized, 1 failed. */
 int vu_SpinResize(HWND field, int width, int height);
+/* Leaves the spin field's outer width and height in vu_Query; returns 0. */
 int vu_SpinGetSize(HWND field);
+/* Places the spin field at (x, y), sized to its parent's client area plus the deltas; 0 placed, 1
+   failed. */
 int vu_SpinFit(HWND field, int x, int y, int width_delta, int height_delta);
+/* Disables the spin field; 1 when it was disabled already, else 0. */
 int vu_SpinDisable(HWND field);
+/* Enables the spin field; 1 when it was enabled already, else 0. */
 int vu_SpinEnable(HWND field);
+/* Invalidates the whole spin field with background erase; 0 on success, 1 on failure. */
 int vu_SpinRedraw(HWND field);
+/* Gives the spin field the keyboard focus; returns the window that had it before. */
 HWND vu_SpinSetFocus(HWND field);
 
 /* ------------------------------------------------------------------------------------
@@ -472,10 +513,10 @@ int vu_ToolbarInsertButton(HWND toolbar, const char* type, const char* state, co
 int vu_ToolbarAddSeparator(HWND toolbar, const char* kind, const char* side, int width);
 /* Sets the size of the toolbar's images (TB_SETBITMAPSIZE); returns 0. */
 int vu_ToolbarSetImageSize(HWND toolbar, int width, int height);
+struct tagNMTTDISPINFOA;
 /* Called by the parent on WM_NOTIFY with the record (TOOLTIPTEXTA*, <commctrl.h>): when it
    asks for the tip of button id (TTN_NEEDTEXTA), points it at text (not copied; a null text is the
    empty one). Any other record, or null, is left alone. Returns 0. */
-struct tagNMTTDISPINFOA;
 int vu_ToolbarTipText(struct tagNMTTDISPINFOA* record, int id, const char* text);
 /* Switches the toolbar between the flat and the raised look and redraws it; returns 0. */
 int vu_ToolbarToggleFlat(HWND toolbar);
@@ -525,13 +566,23 @@ int vu_ProgressStep(HWND bar);
 int vu_ProgressSetColor(HWND bar, COLORREF colour);
 /* Geometry members of the progress bar: as the push button's (show uses SW_SHOW). */
 int vu_ProgressDestroy(HWND bar);
+/* Hides the progress bar; 1 when it was hidden already, else 0. */
 int vu_ProgressHide(HWND bar);
+/* Shows the progress bar (SW_SHOW); 1 when it was visible already, else 0. */
 int vu_ProgressShow(HWND bar);
+/* Moves the progress bar to (x, y) in its parent's client area, keeping its size; 0 moved, 1
+   failed. */
 int vu_ProgressMove(HWND bar, int x, int y);
+/* Centres the progress bar in its parent's client area; returns 0. */
 int vu_ProgressCenter(HWND bar);
+/* Leaves the progress bar's position in its parent's client area in vu_Query; returns 0. */
 int vu_ProgressGetPos(HWND bar);
+/* Resizes the progress bar to width x height, keeping its position; 0 resized, 1 failed. */
 int vu_ProgressResize(HWND bar, int width, int height);
+/* Leaves the progress bar's outer width and height in vu_Query; returns 0. */
 int vu_ProgressGetSize(HWND bar);
+/* Places the progress bar at (x, y), sized to its parent's client area plus the deltas; 0 placed,
+   1 failed. */
 int vu_ProgressFit(HWND bar, int x, int y, int width_delta, int height_delta);
 
 /* Creates a trackbar with automatic ticks: orientation H V (others: H), frame NORMAL SUNKEN BAR
@@ -549,18 +600,34 @@ int vu_TrackbarGet(HWND bar, const char* what);
 int vu_TrackbarSetPos(HWND bar, int position);
 /* Geometry members of the trackbar: as the push button's (show uses SW_SHOW). */
 int vu_TrackbarDestroy(HWND bar);
+/* Hides the trackbar; 1 when it was hidden already, else 0. */
 int vu_TrackbarHide(HWND bar);
+/* Shows the trackbar (SW_SHOW); 1 when it was visible already, else 0. */
 int vu_TrackbarShow(HWND bar);
+/* Moves the trackbar to (x, y) in its parent's client area, keeping its size; 0 moved, 1 failed. */
 int vu_TrackbarMove(HWND bar, int x, int y);
+/* Centres the trackbar in its parent's client area; returns 0. */
 int vu_TrackbarCenter(HWND bar);
+/* Leaves the trackbar's position in its parent's client area in vu_Query; returns 0. */
 int vu_TrackbarGetPos(HWND bar);
+/* Resizes the trackbar to width x height, keeping its position; 0 resized, 1 failed. */
 int vu_TrackbarResize(HWND bar, int width, int height);
+/* Leaves the trackbar's outer width and height in vu_Query; returns 0. */
 int vu_TrackbarGetSize(HWND bar);
+/* Places the trackbar at (x, y), sized to its parent's client area plus the deltas; 0 placed, 1
+   failed. */
 int vu_TrackbarFit(HWND bar, int x, int y, int width_delta, int height_delta);
+/* Disables the trackbar; 1 when it was disabled already, else 0. */
 int vu_TrackbarDisable(HWND bar);
+/* Enables the trackbar; 1 when it was enabled already, else 0. */
 int vu_TrackbarEnable(HWND bar);
+/* Invalidates the whole trackbar: ERASED with, UNERASED without background erase; 0, or 1 on
+   failure or another word. */
 int vu_TrackbarRedraw(HWND bar, const char* mode);
+/* Gives the trackbar the keyboard focus; returns the window that had it before. */
 HWND vu_TrackbarSetFocus(HWND bar);
+/* Leaves no window with the keyboard focus (the argument is not used); returns the window that
+   had it. */
 HWND vu_TrackbarDropFocus(HWND bar);
 
 /* Creates a status bar along the bottom of parent: NOBAR NOBARSIZEGRIP BAR BARSIZEGRIP
@@ -590,7 +657,9 @@ HFONT vu_StatusBarCreatePointFont(HWND window, int points, int weight, int style
 int vu_StatusBarSetColor(HWND bar, COLORREF colour);
 /* Geometry members of the status bar: destroy, hide, show (SW_SHOW) as the push button's. */
 int vu_StatusBarDestroy(HWND bar);
+/* Hides the status bar; 1 when it was hidden already, else 0. */
 int vu_StatusBarHide(HWND bar);
+/* Shows the status bar (SW_SHOW); 1 when it was visible already, else 0. */
 int vu_StatusBarShow(HWND bar);
 /* Moves the bar to (0, y) and remembers y, where a finished part layout puts it back;
    0 moved, 1 failed. */
@@ -671,16 +740,29 @@ int vu_ListViewLoadFile(HWND list, const char* mode, const char* path, int colum
 /* Geometry members of the list view: as the push button's, except that Move and Fit return the
    platform's result (non-zero on success) and Redraw always erases. */
 int vu_ListViewDestroy(HWND list);
+/* Hides the list view; 1 when it was hidden already, else 0. */
 int vu_ListViewHide(HWND list);
+/* Shows the list view (SW_SHOW); 1 when it was visible already, else 0. */
 int vu_ListViewShow(HWND list);
+/* Moves the list view to (x, y) in its parent's client area; the platform's result (non-zero on
+   success). */
 int vu_ListViewMove(HWND list, int x, int y);
+/* Centres the list view in its parent's client area; returns 0. */
 int vu_ListViewCenter(HWND list);
+/* Leaves the list view's position in its parent's client area in vu_Query; returns 0. */
 int vu_ListViewGetPos(HWND list);
+/* Resizes the list view to width x height, keeping its position; 0 resized, 1 failed. */
 int vu_ListViewResize(HWND list, int width, int height);
+/* Leaves the list view's outer width and height in vu_Query; returns 0. */
 int vu_ListViewGetSize(HWND list);
+/* Places the list view at (x, y), sized to its parent's client area plus the deltas; the
+   platform's result (non-zero on success). */
 int vu_ListViewFit(HWND list, int x, int y, int width_delta, int height_delta);
+/* Disables the list view; 1 when it was disabled already, else 0. */
 int vu_ListViewDisable(HWND list);
+/* Enables the list view; 1 when it was enabled already, else 0. */
 int vu_ListViewEnable(HWND list);
+/* Invalidates the whole list view with background erase; 0 on success, 1 on failure. */
 int vu_ListViewRedraw(HWND list);
 
 /* ------------------------------------------------------------------------------------
@@ -722,18 +804,32 @@ int vu_ComboBoxLoadFile(HWND combo, int entry, const char* path);
 /* Geometry members of the combobox: as the push button's (show uses SW_SHOW, redraw always
    erases); vu_ComboBoxHasFocus is 0 when the control or its edit field has the focus, else 1. */
 int vu_ComboBoxDestroy(HWND combo);
+/* Hides the combobox; 1 when it was hidden already, else 0. */
 int vu_ComboBoxHide(HWND combo);
+/* Shows the combobox (SW_SHOW); 1 when it was visible already, else 0. */
 int vu_ComboBoxShow(HWND combo);
+/* Moves the combobox to (x, y) in its parent's client area, keeping its size; 0 moved, 1 failed. */
 int vu_ComboBoxMove(HWND combo, int x, int y);
+/* Centres the combobox in its parent's client area; returns 0. */
 int vu_ComboBoxCenter(HWND combo);
+/* Leaves the combobox's position in its parent's client area in vu_Query; returns 0. */
 int vu_ComboBoxGetPos(HWND combo);
+/* Resizes the combobox to width x height, keeping its position; 0 resized, 1 failed. */
 int vu_ComboBoxResize(HWND combo, int width, int height);
+/* Leaves the combobox's outer width and height in vu_Query; returns 0. */
 int vu_ComboBoxGetSize(HWND combo);
+/* Places the combobox at (x, y), sized to its parent's client area plus the deltas; 0 placed, 1
+   failed. */
 int vu_ComboBoxFit(HWND combo, int x, int y, int width_delta, int height_delta);
+/* Disables the combobox; 1 when it was disabled already, else 0. */
 int vu_ComboBoxDisable(HWND combo);
+/* Enables the combobox; 1 when it was enabled already, else 0. */
 int vu_ComboBoxEnable(HWND combo);
+/* Invalidates the whole combobox with background erase; 0 on success, 1 on failure. */
 int vu_ComboBoxRedraw(HWND combo);
+/* Gives the combobox the keyboard focus; returns the window that had it before. */
 HWND vu_ComboBoxSetFocus(HWND combo);
+/* 0 when the combobox or its edit field has the keyboard focus, else 1. */
 int vu_ComboBoxHasFocus(HWND combo);
 
 /* ------------------------------------------------------------------------------------
@@ -917,9 +1013,15 @@ int vu_Line(HWND window, int x1, int y1, int x2, int y2, COLORREF color);
 /* Dashed, dotted, dash-dot and dash-dot-dot lines as vu_Line; background 0 leaves the gaps
    untouched, another colour fills them. Leave (x2, y2) in vu_Query; return 0. */
 int vu_LineDash(HWND window, int x1, int y1, int x2, int y2, COLORREF color, COLORREF background);
+/* Dotted line as vu_LineDash (background 0: gaps untouched); leaves (x2, y2) in vu_Query, returns
+   0. */
 int vu_LineDot(HWND window, int x1, int y1, int x2, int y2, COLORREF color, COLORREF background);
+/* Dash-dot line as vu_LineDash (background 0: gaps untouched); leaves (x2, y2) in vu_Query,
+   returns 0. */
 int vu_LineDashDot(HWND window, int x1, int y1, int x2, int y2, COLORREF color,
                    COLORREF background);
+/* Dash-dot-dot line as vu_LineDash (background 0: gaps untouched); leaves (x2, y2) in vu_Query,
+   returns 0. */
 int vu_LineDashDotDot(HWND window, int x1, int y1, int x2, int y2, COLORREF color,
                       COLORREF background);
 /* Draws a shaded separator of length pixels: direction "RIGHT" or "DOWN" (others: nothing);
