@@ -1,8 +1,8 @@
 // vu_FormatValues: appends a list of values to a text as a short format string says.
 #include <cstdarg>
-#include <cstdio>
 #include <cstring>
 
+#include "base/fixed_number.h"
 #include "base/keyword.h"
 #include "vu.h"
 
@@ -53,7 +53,7 @@ char* vu_FormatValues(char* destination, const char* format, ...)
             const int decimals =
                 floats_taken < kPrecisions ? precisions[floats_taken] : kDefaultPrecision;
             ++floats_taken;
-            std::snprintf(text, sizeof text, "%.*f", decimals, va_arg(values, double));
+            vu::FormatFixed(va_arg(values, double), decimals, text, sizeof text);
             break;
         }
         case 's': {

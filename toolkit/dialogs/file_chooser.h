@@ -6,8 +6,6 @@
 #include <windows.h>
 #include <commdlg.h>
 
-#include <string>
-
 namespace vu {
 
 struct FileChooser {
@@ -16,7 +14,7 @@ struct FileChooser {
     char* name;              // bare name buffer, MAX_PATH characters
     DWORD flags;
     BOOL(WINAPI* show)(LPOPENFILENAMEA);
-    std::string own_filter;  // the caller's own list, kept while the record refers to it
+    char* own_filter;        // the caller's own list (malloc), kept while the record refers to it
 };
 
 // Fills the record, shows the chooser and returns 0 when a file was chosen, 1 when the user

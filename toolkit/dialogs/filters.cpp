@@ -3,6 +3,9 @@
 // more terminator closes the list (the literal's own terminator is that last one).
 #include "dialogs/filters.h"
 
+#include <cstdlib>
+#include <cstring>
+
 #include "base/keyword.h"
 
 namespace {
@@ -43,18 +46,16 @@ const vu::Keyword<const char*> kFilters[] = {
     {"C_DEV_FILTER", kProgramFiles},
 };
 
-// The caller's list up to and including its closing empty entry.
-std::string CopyFilterList(const char* own)
+// The caller's list up to and including its closing empty entry, in a block of its own;
+// null for no list at all or when no memory is left.
+char* CopyFilterList(const char* own)
 {
-    std::string copy;
-    if (own == nullptr || own[0] == '\0') return copy;
+    if (own == nullptr || own[0] == '\0') return nullptr;
     const char* p = own;
-    while (*p != '\0') {
-        const std::string::size_type n = std::char_traits<char>::length(p) + 1;
-        copy.append(p, n);
-        p += n;
-    }
-    copy.push_back('\0');
+    while (*p != '\0') p += std::strlen(p) + 1;
+    const std::size_t size = static_cast<std::size_t>(p - own) + 1;
+    char* copy = static_cast<char*>(std::malloc(size));
+    if (copy != nullptr) std::memcpy(copy, own, size);
     return copy;
 }
 
@@ -62,8 +63,7 @@ std::string CopyFilterList(const char* own)
 
 namespace vu {
 
-bool SelectFilter(const char* filter_word, const char* own, std::string* own_copy,
-                  const char** list)
+bool SelectFilter(const char* filter_word, const char* own, char** own_copy, const char** list)
 {
     const Keyword<const char*>* row = FindKeyword(kFilters, filter_word);
     if (row == nullptr) return false;
@@ -72,9 +72,12 @@ bool SelectFilter(const char* filter_word, const char* own, std::string* own_cop
         return true;
     }
     // The record keeps the list for later calls with an unknown word, so it must not point
-    // into the caller's memory, which may be gone by then.
-    *own_copy = CopyFilterList(own);
-    *list = own_copy->empty() ? nullptr : own_copy->c_str();
+    // into the caller's memory, which may be gone by then. The old copy is freed only after
+    // the new one is made: the caller may hand back the list it got before.
+    char* copy = CopyFilterList(own);
+    std::free(*own_copy);
+    *own_copy = copy;
+    *list = copy;
     return true;
 }
 

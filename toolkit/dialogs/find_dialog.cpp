@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "dialogs/dialog_libraries.h"
 #include "vu.h"
 
 #include <commdlg.h>
@@ -51,7 +52,7 @@ HWND vu_FindDialog(HWND owner, HWND edit)
     g_request.Flags = FR_DOWN | FR_HIDEWHOLEWORD;
     g_request.lpstrFindWhat = g_find_what;
     g_request.wFindWhatLen = kFindWhatSize;
-    return FindTextA(&g_request);
+    return vu::on_demand::FindTextA(&g_request);
 }
 
 int vu_FindMessage(HWND receiver, HWND dialog, HWND /*edit*/, LPARAM lparam, UINT message,

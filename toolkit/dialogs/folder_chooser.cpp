@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "base/keyword.h"
+#include "dialogs/dialog_libraries.h"
 #include "vu.h"
 
 namespace {
@@ -31,7 +32,7 @@ int vu_FolderDialog(HWND owner, const char* title, char* path, const char* folde
 {
     if (path == nullptr) return 1;  // nowhere to deliver a choice
     IMalloc* allocator = nullptr;
-    if (FAILED(SHGetMalloc(&allocator)) || allocator == nullptr) return 3;
+    if (FAILED(vu::on_demand::SHGetMalloc(&allocator)) || allocator == nullptr) return 3;
 
     // The browser writes the display name into a buffer of the toolkit's own: after a cancel
     // some platforms leave garbage there, and the caller's buffer must stay as it was.
@@ -44,10 +45,10 @@ int vu_FolderDialog(HWND owner, const char* title, char* path, const char* folde
     request.ulFlags = vu::KeywordValue(kFolderFlags, folder, 0u);
 
     int result = 1;
-    LPITEMIDLIST item = SHBrowseForFolderA(&request);
+    LPITEMIDLIST item = vu::on_demand::SHBrowseForFolderA(&request);
     if (item != nullptr) {
         char chosen[MAX_PATH] = {};
-        if (SHGetPathFromIDListA(item, chosen)) {
+        if (vu::on_demand::SHGetPathFromIDListA(item, chosen)) {
             CopyPath(path, chosen);
             result = 0;
         } else {

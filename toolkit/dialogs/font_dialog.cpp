@@ -1,6 +1,7 @@
 // vu_FontDialog: the platform's font chooser, started from a given font, with the effects
 // part and the script list switched by keywords.
 #include "base/keyword.h"
+#include "dialogs/dialog_libraries.h"
 #include "dialogs/font_record.h"
 #include "vu.h"
 
@@ -27,6 +28,6 @@ HFONT vu_FontDialog(HWND owner, const char* effects, const char* script, HFONT f
     request.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT |
                     vu::KeywordValue(kEffectsWords, effects, DWORD{0}) |
                     vu::KeywordValue(kScriptWords, script, DWORD{0});
-    if (!ChooseFontA(&request)) return font;
+    if (!vu::on_demand::ChooseFontA(&request)) return font;
     return CreateFontIndirectA(&vu::font_record);
 }

@@ -1,5 +1,6 @@
 // The file chooser for opening: an existing file, several allowed.
 #include "dialogs/file_chooser.h"
+#include "dialogs/dialog_libraries.h"
 #include "vu.h"
 
 char vu_OpenPath[MAX_PATH];
@@ -9,7 +10,7 @@ namespace {
 vu::FileChooser open_chooser = {
     {}, vu_OpenPath, vu_OpenName,
     OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY,  // 0x81204
-    GetOpenFileNameA, {}};
+    vu::on_demand::GetOpenFileNameA, nullptr};
 }  // namespace
 
 int vu_FileOpenDialog(HWND owner, const char* title, const char* result, const char* filter,

@@ -1,5 +1,6 @@
 // vu_PrintDialog: the platform's print dialog; its answer, the printer's device context
 // included, stays in vu_PrintRequest for the text editor's printing.
+#include "dialogs/dialog_libraries.h"
 #include "vu.h"
 
 #include <commdlg.h>
@@ -17,5 +18,5 @@ int vu_PrintDialog(HWND window)
     vu_PrintRequest.hwndOwner = reinterpret_cast<HWND>(GetWindowLongPtrA(window, GWLP_HWNDPARENT));
     vu_PrintRequest.Flags = PD_RETURNDC | PD_USEDEVMODECOPIESANDCOLLATE | PD_HIDEPRINTTOFILE;
     vu_PrintRequest.nCopies = 1;
-    return PrintDlgA(&vu_PrintRequest) ? 1 : 0;
+    return vu::on_demand::PrintDlgA(&vu_PrintRequest) ? 1 : 0;
 }

@@ -1,5 +1,6 @@
 // The file chooser for saving: asks before replacing an existing file.
 #include "dialogs/file_chooser.h"
+#include "dialogs/dialog_libraries.h"
 #include "vu.h"
 
 char vu_SavePath[MAX_PATH];
@@ -9,7 +10,7 @@ namespace {
 vu::FileChooser save_chooser = {
     {}, vu_SavePath, vu_SaveName,
     OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,  // 0x80206
-    GetSaveFileNameA, {}};
+    vu::on_demand::GetSaveFileNameA, nullptr};
 }  // namespace
 
 int vu_FileSaveDialog(HWND owner, const char* title, const char* result, const char* filter,

@@ -1,6 +1,5 @@
 // Immediate text drawing: plain, raised (3-D), vertical and numbers.
-#include <cstdio>
-
+#include "base/fixed_number.h"
 #include "base/keyword.h"
 #include "draw/draw_context.h"
 #include "vu.h"
@@ -50,12 +49,10 @@ void Restore(HDC dc)
     SetBkMode(dc, OPAQUE);
 }
 
-// The printf formats by number of decimals; more than 8 decimals draw 8.
-const char* const kNumberFormats[] = {"%.0f", "%.1f", "%.2f", "%.3f", "%.4f",
-                                      "%.5f", "%.6f", "%.7f", "%.8f"};
+// More than 8 decimals draw 8.
 constexpr int kMostDecimals = 8;
 
-// Large enough for any double under "%.8f": sign, 309 integer digits, point, 8 decimals
+// Large enough for any double with 8 decimals: sign, 309 integer digits, point, 8 decimals
 // and the terminator, so no rendering is ever cut.
 constexpr int kNumberBufferSize = 330;
 
@@ -119,7 +116,7 @@ int vu_NumberOut(HWND window, int x, int y, double value, int decimals, COLORREF
     // Negative decimals name no format: the text stays empty and nothing is drawn.
     char text[kNumberBufferSize] = "";
     if (decimals >= 0)
-        std::snprintf(text, sizeof text,
-                      kNumberFormats[decimals > kMostDecimals ? kMostDecimals : decimals], value);
+        vu::FormatFixed(value, decimals > kMostDecimals ? kMostDecimals : decimals, text,
+                        sizeof text);
     return vu_TextOut(window, x, y, text, color, font, background);
 }

@@ -1,6 +1,5 @@
 // Top-level windows: creation with one class per window, destruction, show states and
 // restyling by keyword.
-#include <cstdio>
 
 #include "base/keyword.h"
 #include "vu.h"
@@ -87,10 +86,9 @@ HWND vu_WindowCreate(HINSTANCE instance, const char* title, int x, int y, int wi
     title = vu::TextOrEmpty(title);
     char class_name[kClassNameSize];
     if (title[0] == '\0')
-        std::snprintf(class_name, sizeof class_name, "Class%li",
-                      static_cast<long>(reinterpret_cast<LONG_PTR>(instance)));
+        wsprintfA(class_name, "Class%li", static_cast<long>(reinterpret_cast<LONG_PTR>(instance)));
     else
-        std::snprintf(class_name, sizeof class_name, "%s", title);  // longer titles are cut
+        lstrcpynA(class_name, title, sizeof class_name);  // longer titles are cut
 
     const vu::Keyword<CreateStyle>* row = vu::FindKeyword(kCreateStyles, style);
     const CreateStyle chosen = row ? row->value : CreateStyle{0, 0, false};
