@@ -84,13 +84,15 @@ inline void WriteIni(const std::string& text)
     ASSERT_TRUE(vu_test::WriteFileBytes(IniPath(), text));
 }
 
-// A window's text through WM_GETTEXT (works across processes).
+// A window's text through WM_GETTEXT (works across processes). A dialog that is still
+// building itself (the shell's choosers under the heap checker take tens of seconds) counts
+// as hung to SMTO_ABORTIFHUNG, so the call waits plainly, up to a minute.
 inline std::string TextOf(HWND w)
 {
     std::vector<char> buf(4096, '\0');
     DWORD_PTR got = 0;
     if (!SendMessageTimeoutA(w, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()),
-                             SMTO_ABORTIFHUNG, 20000, &got))
+                             SMTO_NORMAL, 60000, &got))
         return "<no answer>";
     return std::string(buf.data(), got);
 }
