@@ -95,6 +95,7 @@ struct Files {
 
 TEST(Choosers, FileThenFolderComposeTheDestination)
 {
+    VU_SKIP_TIMED_INPUT_UNDER_HEAP_CHECKER();
     driver::RemoveIni();
     Files files;
     Program program;
@@ -125,6 +126,7 @@ TEST(Choosers, FileThenFolderComposeTheDestination)
 
 TEST(Choosers, FolderBeforeAnyFileGivesTheFolderAndASeparator)
 {
+    VU_SKIP_TIMED_INPUT_UNDER_HEAP_CHECKER();
     driver::RemoveIni();
     Files files;
     Program program;
@@ -173,6 +175,7 @@ void Keypad(const Program& program, int digit)
 
 TEST(Choosers, KeypadFourToNineRunTheSixCommandsWithNumLockOn)
 {
+    VU_SKIP_TIMED_INPUT_UNDER_HEAP_CHECKER();
     driver::RemoveIni();
     Files files;
     Program program;

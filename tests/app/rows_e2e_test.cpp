@@ -52,6 +52,7 @@ void HoldArrowBeyondEnd(const Program& program, bool up, int end_row)
 
 TEST(Rows, ArrowsWalkTheNineRowsAndHoldTheEnds)
 {
+    VU_SKIP_TIMED_INPUT_UNDER_HEAP_CHECKER();
     driver::RemoveIni();
     WriteNineRows();
     Program program;

@@ -84,6 +84,18 @@ inline void WriteIni(const std::string& text)
     ASSERT_TRUE(vu_test::WriteFileBytes(IniPath(), text));
 }
 
+// True in the run under Wine's heap checker (the program then runs many times slower).
+inline bool UnderHeapChecker() { return GetEnvironmentVariableA("VU_HEAPCHECK", nullptr, 0) != 0; }
+
+// The tests that hold a mouse button or drive the shell's choosers depend on the program
+// keeping pace with real input; under the heap checker it cannot, so they skip there. The
+// in-process tests of the main window procedure cover the same commands under the checker.
+#define VU_SKIP_TIMED_INPUT_UNDER_HEAP_CHECKER()                                             \
+    do {                                                                                      \
+        if (driver::UnderHeapChecker())                                                       \
+            GTEST_SKIP() << "real-input timing cannot be kept under the heap checker";        \
+    } while (0)
+
 // A window's text through WM_GETTEXT (works across processes). A dialog that is still
 // building itself (the shell's choosers under the heap checker take tens of seconds) counts
 // as hung to SMTO_ABORTIFHUNG, so the call waits plainly, up to a minute.

@@ -53,7 +53,7 @@ int WrappingSum(int a, int b)
 // n is the highest part number reached before.
 int LayOutPart(HWND bar, int n, int width, bool with_text, WPARAM kind, const char* text)
 {
-    if (!IsPart(n)) return 1;  // the edge array has parts 1..20 only
+    if (!IsPart(n)) return 1;  // the edge array holds numbers 1 to 20 only
     RECT client = {};
     GetClientRect(vu::geometry::ParentOf(bar), &client);
     layout.edges[n - 1] = WrappingSum(width, layout.running_total);
