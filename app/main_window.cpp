@@ -67,6 +67,10 @@ const Note kNotes[] = {
 // area; the default processing that follows validates the update region.
 void Paint(HWND window)
 {
+    // A background erase still pending (the window was uncovered or invalidated with erase)
+    // would otherwise run inside the default processing and wipe everything drawn here:
+    // have it done first.
+    RedrawWindow(window, nullptr, nullptr, RDW_ERASENOW);
     vu_Frame3D(window, 98, 30, 207, 65, "UPPER", 1);
     for (const Note& note : kNotes)
         vu_TextOut(window, note.x, note.y, note.text, 0, note.label ? LabelFont : NoteFont, 0);

@@ -102,14 +102,17 @@ TEST(Forms, PaintsTheRaisedFrameAndTheTextsInTheConfigForm)
     program.ConfigForm();
     HWND main = program.Main();
     ASSERT_TRUE(program.Front());
-    RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
-    ASSERT_TRUE(program.Idle());
-    const std::string shot = driver::Screenshot(main, "vindrulen-config.bmp");
-    EXPECT_TRUE(vu_test::FileExists(shot));
-
     HDC dc = GetDC(main);
     ASSERT_NE(dc, nullptr);
     const COLORREF white = RGB(255, 255, 255), black = RGB(0, 0, 0);
+    // The program paints the frame and texts in its own time after showing the form.
+    ASSERT_TRUE(driver::WaitFor(
+        [&] { return PixelAt(dc, 98, 30) == white && PixelAt(dc, 305, 96) == black; }))
+        << std::hex << PixelAt(dc, 98, 30) << " " << PixelAt(dc, 305, 96);
+    ASSERT_TRUE(program.Idle());
+    driver::WaitFor([&] { return PixelAt(dc, 150, 130) == white; }, 10000);
+    const std::string shot = driver::Screenshot(main, "vindrulen-config.bmp");
+    EXPECT_TRUE(vu_test::FileExists(shot));
     // The frame at (98, 30), 207 x 65, inset 1, raised: white outer top and left and inner
     // bottom and right, black inner top and left and outer bottom and right.
     struct Point {
