@@ -72,6 +72,8 @@ harness_cups_start() {
   rm -rf "$cups"
   mkdir -p "$cups"/{root,spool,cache,state,tmp,log,pdf,pdf-spool}
   chmod 0777 "$cups/pdf" "$cups/pdf-spool"
+  # Filters run as an unprivileged user and keep temporary files there (copies, for one).
+  chmod 1777 "$cups/tmp"
   cat >"$cups/cupsd.conf" <<CONF
 Listen $cups/cups.sock
 Browsing No

@@ -63,18 +63,21 @@ inline std::string Unavailable()
 }
 
 // The script: $1 PDF folder, $2 document name, $3 output stem, $4 "some" when a PDF is
-// expected (waits up to 30 s for it), "none" when none is (the queue's end decides).
+// expected (waits up to 30 s for it to be complete), "none" when none is (waits until the
+// queue holds no job, then half a second more).
 const char kScript[] =
     "i=0; f=''\n"
     "while [ $i -lt 600 ]; do\n"
-    "  if [ -z \"$(lpstat -o 2>/dev/null)\" ]; then\n"
-    "    [ \"$4\" = none ] && sleep 0.5\n"
+    "  if [ \"$4\" = none ]; then\n"
+    "    [ -z \"$(lpstat -o 2>/dev/null)\" ] && sleep 0.5 && break\n"
+    "  else\n"
     "    f=$(ls \"$1\"/*\"$2\"*.pdf 2>/dev/null | head -n 1)\n"
     "    if [ -n \"$f\" ] && tail -c 64 \"$f\" | grep -q EOF; then break; fi\n"
-    "    f=''; [ \"$4\" = none ] && break\n"
+    "    f=''\n"
     "  fi\n"
     "  sleep 0.05; i=$((i + 1))\n"
     "done\n"
+    "[ \"$4\" = none ] && f=$(ls \"$1\"/*\"$2\"*.pdf 2>/dev/null | head -n 1)\n"
     "if [ -n \"$f\" ]; then\n"
     "  pdfinfo \"$f\" >\"$3.info\" 2>&1\n"
     "  pdftotext \"$f\" \"$3.txt\" 2>/dev/null\n"
@@ -194,7 +197,7 @@ inline std::string DocumentName(const char* stem)
 {
     static int counter = 0;
     char name[96];
-    std::snprintf(name, sizeof name, "%s-%lu-%d", stem, GetCurrentProcessId(), ++counter);
+    std::snprintf(name, sizeof name, "%s-%lu-%03d", stem, GetCurrentProcessId(), ++counter);
     return name;
 }
 
