@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "dialog_driver.h"
+#include "idle_driver.h"
 #include "vu_test.h"
 
 namespace {
 
-using dialog_driver::Driver;
+// The boxes are answered from the owner's own thread while their modal loop idles.
+using idle_driver::Driver;
 
 HWND NewOwner()
 {
