@@ -15,7 +15,8 @@ echo "test: fresh Wine prefix $WINEPREFIX on display $DISPLAY, booted in $(( $(d
 echo "test: every program runs twice, the second time under Wine's heap checker (label heap);"
 echo "test: the suite's wall time is ctest's 'Total Test time (real)' below"
 cd "$build_dir"
-# A failing program gets one more run: Wine's own common dialogs now and then trip its heap
-# checker ("free block overwritten" inside the dialog code, seen about once in twenty runs),
-# while a fault of ours fails both runs and so still fails the suite.
+# A failing program gets one more run: Wine's heap checker now and then reports "free block
+# overwritten" falsely when two threads use the process heap at once (the dialog tests drive
+# their dialogs from a second thread), while a fault of ours fails both runs and so still
+# fails the suite.
 ctest --output-on-failure --timeout 300 --repeat until-pass:2 "$@"
