@@ -1,20 +1,33 @@
 #!/usr/bin/env bash
 # Installs what building and testing Vindrulen needs on Debian 12, and nothing
 # when it is all there already. Run as root (or with sudo available).
+#   deps.sh        everything: building, running, testing, packaging, benchmarks
+#   deps.sh run    only what building and running the program needs (scripts/run.sh)
 set -euo pipefail
 
+# Building and running: the cross compiler, Wine, a virtual display and its tools.
+# Wine's own drawing needs what an install without recommended packages leaves out:
+# its fonts (Marlett draws the caption buttons, Tahoma the menus and dialogs), XRender
+# (Wine's text and image output), Xcursor (colour and animated pointers such as the
+# wait cursor), XRandR and Xinerama (the screen and monitor sizes) and XInput2 and
+# XFixes (pointer input and selection). Sound, OpenGL, Vulkan, video, ODBC, Kerberos
+# and GStreamer are left out: nothing here uses them.
 packages=(
   cmake make ninja-build
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
   wine wine32:i386
+  fonts-wine libxrender1:i386 libxcursor1:i386 libxrandr2:i386 libxinerama1:i386
+  libxi6:i386 libxfixes3:i386
   xvfb xauth xdotool imagemagick x11-utils
   fonts-liberation
-  googletest
 )
+if [ "${1:-all}" != run ]; then
+packages+=(googletest)
 # Printing tests: a private CUPS daemon with a PDF queue, and tools that read the PDF back.
 packages+=(cups-daemon cups-client printer-driver-cups-pdf libcups2:i386 poppler-utils ghostscript)
 # The Windows installer (makensis), the API reference (doxygen) and the header's comment check.
 packages+=(nsis doxygen python3)
+fi
 
 sudo_cmd=()
 if [ "$(id -u)" != 0 ]; then sudo_cmd=(sudo); fi

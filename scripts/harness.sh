@@ -1,25 +1,30 @@
 # Sourced by test.sh and run.sh: the Wine environment of one run.
-#   harness_build           configure and build (release preset) in build/release
-#   harness_start DIR       a fresh 32-bit Wine prefix in DIR/wineprefix, a private Xvfb
-#                           (unless keep_display=1 and DISPLAY is set), one wineserver
+#   harness_build [TARGET]  configure and build (release preset) in build/release, or in
+#                           VU_BUILD_DIR when set; only the named targets when given
+#   harness_start DIR       a fresh 32-bit Wine prefix in DIR/wineprefix with Wine's own
+#                           fonts, a private Xvfb (unless keep_display=1 and DISPLAY is
+#                           set), one wineserver; a print queue unless with_cups=0
 #   harness_stop            stops the wineserver and the Xvfb (also called on exit)
 #   harness_cups_start DIR  (called by harness_start) a private CUPS daemon in DIR/cups whose
 #                           default printer writes PDF files into VU_PDF_DIR
 #   harness_cups_stop       (called by harness_stop) stops that daemon
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build_dir="$root/build/release"
+build_dir=$(realpath -m "${VU_BUILD_DIR:-$root/build/release}")
 xvfb_pid=""
 cups_pid=""
 cups_queue=""
 
 harness_build() {
   if [ ! -f "$build_dir/build.ninja" ]; then
-    cmake --preset mingw-release -S "$root" >/dev/null
+    cmake --preset mingw-release -S "$root" -B "$build_dir" >/dev/null
   fi
-  cmake --build "$build_dir" -- -k 0 | grep -v '^\[' || true
+  local targets=()
+  if [ $# -gt 0 ]; then targets=(--target "$@"); fi
+  cmake --build "$build_dir" "${targets[@]}" -- -k 0 | grep -v '^\[' || true
   # grep swallows ninja's exit code; ask once more to report a failed build clearly
-  cmake --build "$build_dir" >/dev/null 2>&1 || { cmake --build "$build_dir"; return 1; }
+  cmake --build "$build_dir" "${targets[@]}" >/dev/null 2>&1 ||
+    { cmake --build "$build_dir" "${targets[@]}"; return 1; }
 }
 
 harness_start() {
@@ -44,7 +49,7 @@ harness_start() {
   if [ "${fresh_prefix:-1}" = 1 ]; then rm -rf "$WINEPREFIX"; fi
   mkdir -p "$WINEPREFIX"
   # Wine learns the printers when it boots: the print queue comes first.
-  harness_cups_start "$dir" || return 1
+  if [ "${with_cups:-1}" = 1 ]; then harness_cups_start "$dir" || return 1; fi
   # One wineserver for the whole run; its output must not hold the caller's pipes open.
   wineserver -p >/dev/null 2>&1 </dev/null
   if [ ! -f "$WINEPREFIX/system.reg" ] || [ "${fresh_prefix:-1}" = 1 ]; then
@@ -52,6 +57,20 @@ harness_start() {
     # Without a window manager, a closing top-level window otherwise stalls about 2 s.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
   fi
+  harness_fonts
+}
+
+# Wine's own fonts (Marlett for the caption buttons, Tahoma for menus and dialogs...) come
+# with fonts-wine in /usr/share/wine/fonts, where the Wine of Debian 12 does not look: they
+# go into the prefix's Fonts folder, which every Wine process started afterwards reads.
+harness_fonts() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  mkdir -p "$fonts"
+  local f
+  for f in /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.ttc /usr/share/wine/fonts/*.fon; do
+    [ -f "$f" ] && [ ! -f "$fonts/$(basename "$f")" ] && cp "$f" "$fonts/"
+  done
+  return 0
 }
 
 harness_stop() {

@@ -1,26 +1,33 @@
 #!/usr/bin/env bash
 # Builds and runs Vindrulen on Wine. With a display (DISPLAY set) the window opens there;
 # without one, a virtual display is started and a screenshot of the window is saved.
-# Installs what is missing first (Debian 12, as root).
+# Installs what building and running need first (Debian 12, as root) and builds only the
+# program, in build/run: the tests, examples and benchmarks are scripts/test.sh's business.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-"$here/deps.sh"
+"$here/deps.sh" run
+export VU_BUILD_DIR="${VU_BUILD_DIR:-$(cd "$here/.." && pwd)/build/run}"
 source "$here/harness.sh"
 
-harness_build
+if [ ! -f "$build_dir/build.ninja" ]; then
+  cmake --preset mingw-release -S "$root" -B "$build_dir" -DVU_BUILD_TESTS=OFF \
+    -DVU_BUILD_EXAMPLES=OFF -DVU_BUILD_BENCH=OFF >/dev/null
+fi
+harness_build vindrulen
 exe="$build_dir/bin/vindrulen.exe"
 trap harness_stop EXIT
-keep_display=1 fresh_prefix=0
+# The prefix is kept between runs (a second run starts in seconds); no print queue.
+keep_display=1 fresh_prefix=0 with_cups=0
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-  harness_start "$build_dir/run"
+  harness_start "$build_dir"
   echo "run: Vindrulen on display $DISPLAY"
   wine "$exe"
   exit 0
 fi
 
 unset DISPLAY
-harness_start "$build_dir/run"
+harness_start "$build_dir"
 echo "run: no display found; started a virtual display $DISPLAY (1024 x 768)"
 wine "$exe" >/dev/null 2>&1 &
 wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vindrulen$' | head -n 1)

@@ -33,6 +33,10 @@ bool FileExists(const std::string& path);
 // Folder of the running test program, with a trailing backslash.
 std::string ProgramDir();
 
+// True in the run under Wine's heap checker (ctest label heap), where programs run many
+// times slower.
+inline bool UnderHeapChecker() { return GetEnvironmentVariableA("VU_HEAPCHECK", nullptr, 0) != 0; }
+
 // One message that reached MainWindowProc.
 struct Message {
     HWND window;
