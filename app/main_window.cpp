@@ -93,6 +93,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
     case WM_COMMAND:
         // The whole wParam: a notification code in the high word selects nothing.
         if (wparam >= kCopyAll && wparam <= kSaveRow) RunCommand(window, static_cast<int>(wparam));
+        else if (HIWORD(wparam) == EN_CHANGE && reinterpret_cast<HWND>(lparam) == RowField)
+            RowTyped();
         return 0;
     case WM_VSCROLL:
         StepRow(wparam, lparam);

@@ -67,13 +67,34 @@ void ShowRow()
     ShowTexts();
 }
 
-void SaveRow()
+void SaveRow(HWND window)
 {
     vu_EditGetText(FromField, FromText);
     vu_EditGetText(ToField, ToText);
     // Only the nine rows are ever written: while an arrow holds the row beyond either end
     // there is no row to save into.
     if (CurrentRow < kFirstRow || CurrentRow > kLastRow) return;
-    vu_SettingsWrite(SettingsFile, RowSection[CurrentRow], "From", FromText);
-    vu_SettingsWrite(SettingsFile, RowSection[CurrentRow], "To", ToText);
+    const int from = vu_SettingsWrite(SettingsFile, RowSection[CurrentRow], "From", FromText);
+    const int to = vu_SettingsWrite(SettingsFile, RowSection[CurrentRow], "To", ToText);
+    if (from == 0 && to == 0) return;
+    char text[] = "Kunde inte spara rad 0";
+    text[sizeof text - 2] = RowSection[CurrentRow][0];
+    vu_MessageBox(window, "ini-fel", text, "N");
+}
+
+void RowTyped()
+{
+    // Only what the user typed counts: texts the program sets clear the modified flag.
+    if (!SendMessageA(RowField, EM_GETMODIFY, 0, 0)) return;
+    SendMessageA(RowField, EM_SETMODIFY, FALSE, 0);
+    char typed[4] = "";
+    GetWindowTextA(RowField, typed, sizeof typed);
+    if (typed[0] >= '0' + kFirstRow && typed[0] <= '0' + kLastRow && typed[1] == '\0') {
+        CurrentRow = typed[0] - '0';
+        ShowRow();
+    }
+    if (CurrentRow < kFirstRow) CurrentRow = kFirstRow;
+    if (CurrentRow > kLastRow) CurrentRow = kLastRow;
+    // The field always shows the row that is shown and saved; anything else typed goes.
+    vu_SpinSetText(RowField, RowSection[CurrentRow]);
 }

@@ -32,7 +32,11 @@ int ReadRow(int row);
 void StepRow(WPARAM wparam, LPARAM lparam);
 // Loads the current row's paths into the From and To fields.
 void ShowRow();
-// Stores the From and To fields' texts in the current row's section.
-void SaveRow();
+// Stores the From and To fields' texts in the current row's section; tells the user, in a
+// message box owned by window, when the settings file could not take them.
+void SaveRow(HWND window);
+// EN_CHANGE of the row field: a typed 1 to 9 selects that row and loads its paths; any other
+// typed text is replaced by the current row's digit.
+void RowTyped();
 
 #endif

@@ -1,0 +1,40 @@
+// What the tests of Vindrulen share: the settings file vindrul.ini where the program finds
+// it (its bare name in the Windows folder), written whole and read back key by key.
+#ifndef VINDRULEN_APP_TEST_H
+#define VINDRULEN_APP_TEST_H
+
+#include <windows.h>
+
+#include <string>
+
+#include "vu_test.h"
+
+namespace app_test {
+
+inline std::string IniPath()
+{
+    char dir[MAX_PATH] = {};
+    GetWindowsDirectoryA(dir, MAX_PATH);
+    return std::string(dir) + "\\vindrul.ini";
+}
+
+// Replaces the settings file with these lines; the empty text removes it.
+inline void WriteIni(const std::string& text)
+{
+    SetFileAttributesA(IniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(IniPath().c_str());
+    RemoveDirectoryA(IniPath().c_str());
+    if (!text.empty()) vu_test::WriteFileBytes(IniPath(), text);
+}
+
+// A key of the file as stored, or "<none>" when the key is missing.
+inline std::string IniValue(const char* section, const char* key)
+{
+    char value[2048] = {};
+    GetPrivateProfileStringA(section, key, "<none>", value, sizeof value, IniPath().c_str());
+    return value;
+}
+
+}  // namespace app_test
+
+#endif
