@@ -1,302 +1,246 @@
-// Top-level windows: class per window, keyword styles, sizes, show modes, restyling.
+// Top-level windows and their operations: classes, style words, show modes, restyling,
+// placing, border and sizing-frame words, text, look and focus, read back from the platform.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
-#include "vu_test.h"
+#include "pixels.h"
+#include "query.h"
+#include "recorder.h"
 
 namespace {
 
-HINSTANCE Self() { return GetModuleHandleA(nullptr); }
+using namespace vu_test;
 
-std::string ClassOf(HWND w)
+// Bits the platform manages itself: the visible bit, clipped siblings, the window edge,
+// and the caption it gives every overlapped window.
+constexpr DWORD kPlatformStyle = WS_CLIPSIBLINGS | WS_VISIBLE;
+constexpr DWORD kFrameBits = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+int Caption() { return GetSystemMetrics(SM_CYCAPTION); }
+DWORD Ex(HWND w) { return ExStyleOf(w) & ~WS_EX_WINDOWEDGE; }
+HWND Make(const char* stem, const char* style, int x = 40, int y = 50, int width = 180, int height = 90)
 {
-    char name[256] = {};
+    return vu_WindowCreate(Self(), UniqueTitle(stem).c_str(), x, y, width, height, style);
+}
+std::string LongClassOf(HWND w)
+{
+    char name[300] = {};
     GetClassNameA(w, name, sizeof name);
     return name;
 }
-
-DWORD StyleOf(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_STYLE)); }
-DWORD ExStyleOf(HWND w) { return static_cast<DWORD>(GetWindowLongA(w, GWL_EXSTYLE)); }
-DWORD ClassStyleOf(HWND w) { return GetClassLongA(w, GCL_STYLE); }
-
-RECT RectOf(HWND w)
+// Left, top, width, height of the window rectangle, as one text for messages.
+std::string Place(HWND w)
 {
-    RECT r = {};
-    GetWindowRect(w, &r);
-    return r;
+    const RECT r = RectInParent(w);
+    char text[64];
+    std::snprintf(text, sizeof text, "%ld %ld %ld %ld", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    return text;
 }
 
-// Bits the platform itself manages on top-level windows: it keeps siblings clipped, owns
-// the visible bit, and gives an overlapped window (neither popup nor child) a caption.
-constexpr DWORD kPlatformStyle = WS_CLIPSIBLINGS | WS_VISIBLE;
-DWORD PlatformCaption(DWORD style)
+TEST(WindowCreate, StyleWordsClassAndCaptionHeight)
 {
-    return (style & (WS_POPUP | WS_CHILD)) ? 0 : WS_CAPTION;
-}
-// The window edge follows the frame; the platform sets and clears it.
-constexpr DWORD kPlatformExStyle = WS_EX_WINDOWEDGE;
-
-struct CreateRow {
-    const char* word;
-    DWORD style;
-    DWORD ex_style;
-    DWORD class_style;
-};
-
-const CreateRow kCreateRows[] = {
-    {"NOLIST", 0x80400000, 0, 0x0008},
-    {"TOOLWIN", 0, 0x80, 0x0008},
-    {"TOOLWIN_NOCLO", 0x00080000, 0x80, 0x0208},
-    {"TOOLWIN_CLO", 0x00080000, 0x80, 0x0008},
-    {"EMPTYLIST", 0x00C00000, 0, 0x0008},
-    {"NOCLO", 0x00C80000, 0, 0x0208},
-    {"CLO", 0x00C80000, 0, 0x0008},
-    {"QUE_NOCLO", 0x00C80000, 0x400, 0x0208},
-    {"QUE_CLO", 0x00C80000, 0x400, 0x0008},
-    {"NOMIN_MAX_NOCLO", 0x00090000, 0, 0x0208},
-    {"MIN_NOMAX_NOCLO", 0x000A0000, 0, 0x0208},
-    {"MIN_NOMAX_CLO", 0x000A0000, 0, 0x0008},
-    {"NOMIN_MAX_CLO", 0x00090000, 0, 0x0008},
-    {"MIN_MAX_NOCLO", 0x000B0000, 0, 0x0208},
-    {"MIN_MAX_CLO", 0x000B0000, 0, 0x0008},
-    // Words outside the table, lower case included, give the plain overlapped window.
-    {"toolwin_clo", 0, 0, 0x0008},
-    {"TOOLWIN_CLO ", 0, 0, 0x0008},
-    {"", 0, 0, 0x0008},
-    {nullptr, 0, 0, 0x0008},
-};
-
-TEST(WindowCreate, RegistersClassNamedAfterTitleAndShowsWindow)
-{
-    const std::string title = vu_test::UniqueTitle("Fönster");
-    HWND w = vu_WindowCreate(Self(), title.c_str(), 10, 20, 200, 100, "CLO");
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(ClassOf(w), title);
-    char caption[256] = {};
-    GetWindowTextA(w, caption, sizeof caption);
-    EXPECT_EQ(caption, title);
-    EXPECT_TRUE(IsWindowVisible(w));
-    EXPECT_FALSE(IsZoomed(w));
-    EXPECT_FALSE(IsIconic(w));
-    EXPECT_EQ(GetParent(w), nullptr);
-    EXPECT_EQ(GetMenu(w), nullptr);
-    const RECT r = RectOf(w);
-    EXPECT_EQ(r.left, 10);
-    EXPECT_EQ(r.top, 20);
-    EXPECT_EQ(r.right - r.left, 200);
-    EXPECT_EQ(r.bottom - r.top, 100 + GetSystemMetrics(SM_CYCAPTION));
-    EXPECT_EQ(vu_WindowDestroy(w), 0);
-    EXPECT_FALSE(IsWindow(w));
-    EXPECT_EQ(vu_WindowDestroy(w), 1);
-    EXPECT_EQ(vu_WindowDestroy(nullptr), 1);
+    const struct { const char* word; DWORD style, ex, class_style; } rows[] = {
+        {"NOLIST", 0x80400000, 0, 8}, {"TOOLWIN", 0, 0x80, 8}, {"TOOLWIN_NOCLO", 0x80000, 0x80, 0x208},
+        {"TOOLWIN_CLO", 0x80000, 0x80, 8}, {"EMPTYLIST", 0xC00000, 0, 8}, {"NOCLO", 0xC80000, 0, 0x208},
+        {"CLO", 0xC80000, 0, 8}, {"QUE_NOCLO", 0xC80000, 0x400, 0x208}, {"QUE_CLO", 0xC80000, 0x400, 8},
+        {"NOMIN_MAX_NOCLO", 0x90000, 0, 0x208}, {"MIN_NOMAX_NOCLO", 0xA0000, 0, 0x208},
+        {"MIN_NOMAX_CLO", 0xA0000, 0, 8}, {"NOMIN_MAX_CLO", 0x90000, 0, 8},
+        {"MIN_MAX_NOCLO", 0xB0000, 0, 0x208}, {"MIN_MAX_CLO", 0xB0000, 0, 8},
+        {"toolwin_clo", 0, 0, 8}, {"", 0, 0, 8}, {nullptr, 0, 0, 8}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.word ? r.word : "(null)");
+        const std::string title = UniqueTitle("Stil");
+        HWND w = vu_WindowCreate(Self(), title.c_str(), 40, 50, 180, 90, r.word);
+        ASSERT_NE(w, nullptr);
+        const DWORD caption = (r.style & (WS_POPUP | WS_CHILD)) ? 0 : WS_CAPTION;
+        EXPECT_EQ(StyleOf(w) & ~kPlatformStyle, r.style | caption);
+        EXPECT_EQ(Ex(w), r.ex);
+        EXPECT_EQ(GetClassLongA(w, GCL_STYLE), r.class_style);
+        EXPECT_EQ(ClassOf(w), title);
+        EXPECT_EQ(TextOf(w), title);
+        EXPECT_EQ(Place(w), "40 50 180 " + std::to_string(90 + Caption()));
+        WNDCLASSEXA wc = {};
+        wc.cbSize = sizeof wc;
+        ASSERT_TRUE(GetClassInfoExA(Self(), title.c_str(), &wc));
+        EXPECT_TRUE(wc.lpfnWndProc == &MainWindowProc && wc.hIcon == nullptr && wc.hIconSm == nullptr &&
+                    wc.hCursor == LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)) &&
+                    wc.hbrBackground == GetStockObject(LTGRAY_BRUSH));
+        EXPECT_EQ(vu_WindowDestroy(w), 0);
+        EXPECT_EQ(vu_WindowDestroy(w), 1);
+    }
 }
 
-TEST(WindowCreate, WindowCreateDeliversCreateBeforeReturning)
+TEST(WindowCreate, ClassNamesEmptyRepeatedAndLongTitles)
 {
-    vu_test::ClearMessages();
-    HWND w = vu_WindowCreate(Self(), vu_test::UniqueTitle("Skapa").c_str(), 0, 0, 100, 50,
-                             "CLO");
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(vu_test::CountMessages(WM_CREATE, w), 1);
-    EXPECT_EQ(vu_test::CountMessages(WM_SHOWWINDOW, w), 1);
-    vu_WindowDestroy(w);
-}
-
-TEST(WindowCreate, ClassRecordHoldsArrowGreyBackgroundAndNoIcon)
-{
-    const std::string title = vu_test::UniqueTitle("Klass");
-    HWND w = vu_WindowCreate(Self(), title.c_str(), 0, 0, 100, 50, "CLO");
-    ASSERT_NE(w, nullptr);
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof wc;
-    ASSERT_TRUE(GetClassInfoExA(Self(), title.c_str(), &wc));
-    EXPECT_EQ(wc.style, static_cast<UINT>(CS_DBLCLKS));
-    EXPECT_EQ(wc.lpfnWndProc, &MainWindowProc);
-    EXPECT_EQ(wc.cbClsExtra, 0);
-    EXPECT_EQ(wc.cbWndExtra, 0);
-    EXPECT_EQ(wc.hInstance, Self());
-    EXPECT_EQ(wc.hIcon, nullptr);
-    EXPECT_EQ(wc.hIconSm, nullptr);
-    EXPECT_EQ(wc.hCursor, LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
-    EXPECT_EQ(wc.hbrBackground, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
-    EXPECT_EQ(wc.lpszMenuName, nullptr);
-    EXPECT_EQ(GetClassLongPtrA(w, GCLP_HICON), 0);
-    vu_WindowDestroy(w);
-}
-
-TEST(WindowCreate, EmptyTitleNamesClassAfterInstance)
-{
-    // "Class" and the instance handle as a signed decimal: one class for every untitled
-    // window of the module, so a second untitled window cannot be made.
-    char expected[64];
-    std::snprintf(expected, sizeof expected, "Class%li",
-                  static_cast<long>(reinterpret_cast<LONG_PTR>(Self())));
+    char untitled[64];
+    std::snprintf(untitled, sizeof untitled, "Class%li", static_cast<long>(reinterpret_cast<LONG_PTR>(Self())));
     HWND w = vu_WindowCreate(Self(), "", 0, 0, 100, 50, "CLO");
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(ClassOf(w), expected);
-    EXPECT_EQ(GetWindowTextLengthA(w), 0);
+    EXPECT_EQ(ClassOf(w), untitled);
     EXPECT_EQ(vu_WindowCreate(Self(), nullptr, 0, 0, 100, 50, "CLO"), nullptr);
     vu_WindowDestroy(w);
-}
-
-TEST(WindowCreate, SecondWindowOfSameTitleIsRefused)
-{
-    const std::string title = vu_test::UniqueTitle("Samma");
-    HWND first = vu_WindowCreate(Self(), title.c_str(), 0, 0, 100, 50, "CLO");
-    ASSERT_NE(first, nullptr);
+    // The class outlives its window: the title stays taken. A long title is cut.
+    const std::string title = UniqueTitle("L") + std::string(400, 'x');
+    w = vu_WindowCreate(Self(), title.c_str(), 0, 0, 100, 50, "CLO");
+    EXPECT_EQ(LongClassOf(w), title.substr(0, 249));
+    vu_WindowDestroy(w);
     EXPECT_EQ(vu_WindowCreate(Self(), title.c_str(), 0, 0, 100, 50, "NOLIST"), nullptr);
-    EXPECT_EQ(FindWindowA(title.c_str(), nullptr), first);
-    vu_WindowDestroy(first);
-    // The class outlives its window: the title stays taken.
-    EXPECT_EQ(vu_WindowCreate(Self(), title.c_str(), 0, 0, 100, 50, "CLO"), nullptr);
 }
 
-TEST(WindowCreate, EveryStyleWordGivesItsStylesAndClassStyle)
+// 'H' hidden, 'I' minimised, 'X' maximised, 'N' shown normal.
+char State(HWND w) { return !IsWindowVisible(w) ? 'H' : IsIconic(w) ? 'I' : IsZoomed(w) ? 'X' : 'N'; }
+
+TEST(WindowShowMode, EveryWordFromAStartingState)
 {
-    for (const CreateRow& row : kCreateRows) {
-        SCOPED_TRACE(row.word ? row.word : "(null)");
-        HWND w = vu_WindowCreate(Self(), vu_test::UniqueTitle("Stil").c_str(), 40, 50, 180,
-                                 90, row.word);
-        ASSERT_NE(w, nullptr);
-        EXPECT_EQ(StyleOf(w) & ~kPlatformStyle, row.style | PlatformCaption(row.style));
-        EXPECT_EQ(ExStyleOf(w) & ~kPlatformExStyle, row.ex_style);
-        EXPECT_EQ(ClassStyleOf(w), row.class_style);
-        // The caption height is added whatever the frame.
-        const RECT r = RectOf(w);
-        EXPECT_EQ(r.right - r.left, 180);
-        EXPECT_EQ(r.bottom - r.top, 90 + GetSystemMetrics(SM_CYCAPTION));
-        vu_WindowDestroy(w);
-    }
-}
-
-TEST(WindowCreate, LongTitleDoesNotOverrunTheClassName)
-{
-    const std::string title = vu_test::UniqueTitle("L") + std::string(400, 'x');
-    HWND w = vu_WindowCreate(Self(), title.c_str(), 0, 0, 100, 50, "CLO");
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(ClassOf(w), title.substr(0, 249));
-    vu_WindowDestroy(w);
-}
-
-TEST(WindowShowMode, ReportsWhetherTheWindowWasHidden)
-{
-    HWND w = vu_WindowCreate(Self(), vu_test::UniqueTitle("Visa").c_str(), 30, 30, 150, 80,
-                             "MIN_MAX_CLO");
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(vu_WindowShowMode(w, "HIDE"), 0);
-    EXPECT_FALSE(IsWindowVisible(w));
-    EXPECT_EQ(vu_WindowShowMode(w, "HIDE"), 1);
-    EXPECT_EQ(vu_WindowShowMode(w, "SHOW"), 1);
-    EXPECT_TRUE(IsWindowVisible(w));
-    EXPECT_EQ(vu_WindowShowMode(w, "SHOW"), 0);
-    EXPECT_EQ(vu_WindowShowMode(w, "MAXI"), 0);
-    EXPECT_TRUE(IsZoomed(w));
-    EXPECT_EQ(vu_WindowShowMode(w, "RESTORE"), 0);
-    EXPECT_FALSE(IsZoomed(w));
-    EXPECT_EQ(vu_WindowShowMode(w, "MINI"), 0);
-    EXPECT_TRUE(IsIconic(w));
-    EXPECT_EQ(vu_WindowShowMode(w, "NORMAL"), 0);
-    EXPECT_FALSE(IsIconic(w));
-    EXPECT_EQ(vu_WindowShowMode(w, "ACTIVMINI"), 0);
-    EXPECT_TRUE(IsIconic(w));
-    EXPECT_EQ(vu_WindowShowMode(w, "ACTIVMAXI"), 0);
-    EXPECT_TRUE(IsZoomed(w));
-    EXPECT_EQ(vu_WindowShowMode(w, "INACTMINI"), 0);
-    EXPECT_TRUE(IsIconic(w));
-    EXPECT_EQ(vu_WindowShowMode(w, "RESTORE"), 0);
-    // A word outside the table leaves the window as it is and still answers.
-    EXPECT_EQ(vu_WindowShowMode(w, "hide"), 0);
-    EXPECT_EQ(vu_WindowShowMode(w, nullptr), 0);
-    EXPECT_TRUE(IsWindowVisible(w));
-    EXPECT_EQ(vu_WindowShowMode(w, "HIDE"), 0);
-    EXPECT_EQ(vu_WindowShowMode(w, "hide"), 1);
-    EXPECT_EQ(vu_WindowShowMode(w, "INACTIV"), 1);
-    EXPECT_TRUE(IsWindowVisible(w));
-    vu_WindowShowMode(w, "HIDE");
-    EXPECT_EQ(vu_WindowShowMode(w, "INACTRESENT"), 1);
-    EXPECT_TRUE(IsWindowVisible(w));
-    vu_WindowShowMode(w, "HIDE");
-    EXPECT_EQ(vu_WindowShowMode(w, "DEFAULT"), 1);
-    EXPECT_TRUE(IsWindowVisible(w));
-    vu_WindowDestroy(w);
-    EXPECT_EQ(vu_WindowShowMode(w, "SHOW"), 1);  // a stale handle: nothing was visible
-}
-
-struct RestyleRow {
-    const char* word;
-    DWORD ex_style;
-    DWORD style;
-    DWORD class_style;
-};
-
-const RestyleRow kRestyleRows[] = {
-    {"NOLIST", 0x100, 0x80400000, 0x000B},
-    {"TOOLWIN", 0x80, 0x00C00000, 0x000B},
-    {"TOOLWIN_NOCLO", 0x80, 0x00C80000, 0x020B},
-    {"TOOLWIN_CLO", 0x80, 0x00C80000, 0x000B},
-    {"EMPTYLIST", 0x100, 0x00C00000, 0x000B},
-    {"NOCLO", 0x100, 0x00C80000, 0x020B},
-    {"CLO", 0x100, 0x00C80000, 0x000B},
-    {"QUE_NOCLO", 0x400, 0x00C80000, 0x020B},
-    {"QUE_CLO", 0x400, 0x00C80000, 0x000B},
-    {"NOMIN_MAX_NOCLO", 0x100, 0x00C90000, 0x020B},
-    {"MIN_NOMAX_NOCLO", 0x100, 0x00CA0000, 0x020B},
-    {"MIN_NOMAX_CLO", 0x100, 0x00CA0000, 0x000B},
-    {"NOMIN_MAX_CLO", 0x100, 0x00C90000, 0x000B},
-    {"MIN_MAX_NOCLO", 0x100, 0x00CB0000, 0x020B},
-    {"MIN_MAX_CLO", 0x100, 0x00CB0000, 0x000B},
-};
-
-TEST(WindowRestyle, EveryWordSetsStylesAndClassStyleKeepingTheRectangle)
-{
-    HWND w = vu_WindowCreate(Self(), vu_test::UniqueTitle("Om").c_str(), 60, 70, 240, 130,
-                             "TOOLWIN");
-    ASSERT_NE(w, nullptr);
-    const RECT before = RectOf(w);
-    for (const RestyleRow& row : kRestyleRows) {
-        SCOPED_TRACE(row.word);
-        EXPECT_EQ(vu_WindowRestyle(w, row.word), 0);
-        EXPECT_EQ(StyleOf(w) & ~kPlatformStyle, row.style);
-        // The edge bit is the platform's; every other extended bit is the toolkit's.
-        EXPECT_EQ(ExStyleOf(w) & ~kPlatformExStyle, row.ex_style & ~kPlatformExStyle);
-        EXPECT_EQ(ClassStyleOf(w), row.class_style);
-        EXPECT_TRUE(IsWindowVisible(w));
-        const RECT r = RectOf(w);
-        EXPECT_EQ(r.left, before.left);
-        EXPECT_EQ(r.top, before.top);
-        EXPECT_EQ(r.right, before.right);
-        EXPECT_EQ(r.bottom, before.bottom);
+    HWND w = Make("Visa", "MIN_MAX_CLO");
+    const struct { const char* word; int start; int result; char after; } rows[] = {
+        {"HIDE", SW_SHOWNORMAL, 0, 'H'}, {"MAXI", SW_SHOWNORMAL, 0, 'X'}, {"MINI", SW_SHOWNORMAL, 0, 'I'},
+        {"RESTORE", SW_MINIMIZE, 0, 'N'}, {"SHOW", SW_HIDE, 1, 'N'}, {"DEFAULT", SW_HIDE, 1, 'N'},
+        {"ACTIVMAXI", SW_SHOWNORMAL, 0, 'X'}, {"ACTIVMINI", SW_SHOWNORMAL, 0, 'I'},
+        {"INACTMINI", SW_SHOWNORMAL, 0, 'I'}, {"INACTIV", SW_HIDE, 1, 'N'}, {"INACTRESENT", SW_HIDE, 1, 'N'},
+        {"NORMAL", SW_SHOWMAXIMIZED, 0, 'N'}, {"hide", SW_SHOWNORMAL, 0, 'N'}, {"hide", SW_HIDE, 1, 'H'},
+        {nullptr, SW_SHOWMAXIMIZED, 0, 'X'}};
+    for (const auto& r : rows) {
+        ShowWindow(w, SW_SHOWNORMAL);
+        ShowWindow(w, r.start);
+        EXPECT_EQ(vu_WindowShowMode(w, r.word), r.result) << (r.word ? r.word : "(null)");
+        EXPECT_EQ(State(w), r.after) << (r.word ? r.word : "(null)") << " from " << r.start;
     }
     vu_WindowDestroy(w);
 }
 
-TEST(WindowRestyle, UnknownWordKeepsStylesAndHiddenWindowIsShownNormal)
+TEST(WindowRestyle, EveryWordKeepsTheRectangleAndShowsNormal)
 {
-    HWND w = vu_WindowCreate(Self(), vu_test::UniqueTitle("Dold").c_str(), 80, 90, 200, 100,
-                             "CLO");
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(vu_WindowRestyle(w, "NOCLO"), 0);
-    const DWORD style = StyleOf(w);
-    const DWORD ex_style = ExStyleOf(w);
-    ShowWindow(w, SW_HIDE);
-    EXPECT_EQ(vu_WindowRestyle(w, "noclo"), 0);
-    EXPECT_TRUE(IsWindowVisible(w));
-    EXPECT_FALSE(IsIconic(w));
-    EXPECT_FALSE(IsZoomed(w));
-    EXPECT_EQ(StyleOf(w), style);
-    EXPECT_EQ(ExStyleOf(w), ex_style);
-    EXPECT_EQ(ClassStyleOf(w), 0x020Bu);
-    const RECT r = RectOf(w);
-    EXPECT_EQ(r.left, 80);
-    EXPECT_EQ(r.top, 90);
-    EXPECT_EQ(r.right - r.left, 200);
-    EXPECT_EQ(r.bottom - r.top, 100 + GetSystemMetrics(SM_CYCAPTION));
-    EXPECT_EQ(vu_WindowRestyle(w, nullptr), 0);
+    HWND w = Make("Om", "TOOLWIN", 60, 70, 240, 130);
+    const std::string place = Place(w);
+    const struct { const char* word; DWORD ex, style, class_style; } rows[] = {
+        {"NOLIST", 0x100, 0x80400000, 0xB}, {"TOOLWIN", 0x80, 0xC00000, 0xB}, {"TOOLWIN_NOCLO", 0x80, 0xC80000, 0x20B},
+        {"TOOLWIN_CLO", 0x80, 0xC80000, 0xB}, {"EMPTYLIST", 0x100, 0xC00000, 0xB}, {"NOCLO", 0x100, 0xC80000, 0x20B},
+        {"CLO", 0x100, 0xC80000, 0xB}, {"QUE_NOCLO", 0x400, 0xC80000, 0x20B}, {"QUE_CLO", 0x400, 0xC80000, 0xB},
+        {"NOMIN_MAX_NOCLO", 0x100, 0xC90000, 0x20B}, {"MIN_NOMAX_NOCLO", 0x100, 0xCA0000, 0x20B},
+        {"MIN_NOMAX_CLO", 0x100, 0xCA0000, 0xB}, {"NOMIN_MAX_CLO", 0x100, 0xC90000, 0xB},
+        {"MIN_MAX_NOCLO", 0x100, 0xCB0000, 0x20B}, {"MIN_MAX_CLO", 0x100, 0xCB0000, 0xB},
+        {"noclo", 0x100, 0xCB0000, 0xB}};
+    for (const auto& r : rows) {
+        ShowWindow(w, SW_HIDE);
+        EXPECT_EQ(vu_WindowRestyle(w, r.word), 0);
+        EXPECT_EQ(StyleOf(w) & ~kPlatformStyle, r.style) << r.word;
+        EXPECT_EQ(Ex(w), r.ex & ~WS_EX_WINDOWEDGE) << r.word;
+        EXPECT_EQ(GetClassLongA(w, GCL_STYLE), r.class_style) << r.word;
+        EXPECT_EQ(State(w), 'N') << r.word;
+        EXPECT_EQ(Place(w), place) << r.word;
+    }
     vu_WindowDestroy(w);
-    EXPECT_EQ(vu_WindowRestyle(w, "CLO"), 0);  // a stale handle: nothing happens
-    EXPECT_EQ(vu_WindowRestyle(nullptr, "CLO"), 0);
+}
+
+TEST(WindowPlace, MoveResizeCentreAndHide)
+{
+    ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN) * 10000 + GetSystemMetrics(SM_CYSCREEN), 10240768);
+    HWND w = Make("Flytta", "CLO", 30, 40, 200, 100);
+    const int c = Caption();
+    const struct { const char* name; void (*act)(HWND, int c); int left, top, width, height; } rows[] = {
+        {"move keep keep", [](HWND h, int) { vu_WindowMove(h, VU_KEEP, VU_KEEP); }, 30, 40, 200, 100 + c},
+        {"move keep 60", [](HWND h, int) { vu_WindowMove(h, VU_KEEP, 60); }, 30, 60, 200, 100 + c},
+        {"move 75 keep", [](HWND h, int) { vu_WindowMove(h, 75, VU_KEEP); }, 75, 60, 200, 100 + c},
+        {"resize 250 keep", [](HWND h, int) { vu_WindowResize(h, 250, VU_KEEP); }, 75, 60, 250, 100 + c},
+        {"resize keep 50", [](HWND h, int) { vu_WindowResize(h, VU_KEEP, 50); }, 75, 60, 250, 50 + c},
+        {"resize 146 26", [](HWND h, int) { vu_WindowResize(h, 146, 26); }, 75, 60, 146, 26 + c},
+        // Outer 320 x 290 on 1024 x 768: with a caption height of 19, (352, 229).
+        {"centre 320 x 290", [](HWND h, int cap) { vu_WindowResize(h, 320, 290 - cap); vu_WindowCenter(h); },
+         352, (768 - 290 - c) / 2, 320, 290},
+        {"centre 301 wide", [](HWND h, int cap) { vu_WindowResize(h, 301, 290 - cap); vu_WindowCenter(h); },
+         361, (768 - 290 - c) / 2, 301, 290},
+        {"hide moves to 0, 0", [](HWND h, int) { vu_WindowHide(h); }, 0, 0, 301, 290}};
+    for (const auto& r : rows) {
+        r.act(w, c);
+        char want[64];
+        std::snprintf(want, sizeof want, "%d %d %d %d", r.left, r.top, r.width, r.height);
+        EXPECT_EQ(Place(w), want) << r.name;
+        vu_WindowGetPos(w);
+        EXPECT_EQ(vu_Query.x * 10000 + vu_Query.y, r.left * 10000 + r.top) << r.name;
+        vu_WindowGetSize(w);
+        EXPECT_EQ(vu_Query.x * 10000 + vu_Query.y, r.width * 10000 + r.height) << r.name;
+    }
+    // The hiding move: one position change to (0, 0), hidden, size and z-order kept.
+    vu_WindowShow(w);
+    vu_WindowMove(w, 50, 60);
+    Recorder recorder(w);
+    EXPECT_EQ(vu_WindowHide(w), 0);
+    ASSERT_EQ(recorder.changing().size(), 1u);
+    const WINDOWPOS& p = recorder.changing()[0];
+    EXPECT_EQ(p.flags & (SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_HIDEWINDOW), 0x85u);
+    EXPECT_EQ(p.x * 10000 + p.y, 0);
+    EXPECT_EQ(vu_WindowShow(w), 0);
+    EXPECT_EQ(vu_WindowShow(w), 1);
+    vu_WindowDestroy(w);
+    EXPECT_EQ(vu_WindowHide(w), 1);
+}
+
+using Frame = int (*)(HWND, const char*);
+
+// The border state is the process's: the first NORMAL leaves the style, and after a frame
+// was taken from one window, NORMAL on any window gives the dialog frame.
+TEST(WindowBorder, WordsInOrderAndTheProcessWideState)
+{
+    HWND w = Make("Kant", "MIN_MAX_CLO", 100, 110, 220, 120), other = Make("Kant2", "MIN_MAX_CLO", 400, 110);
+    const std::string place = Place(w), other_place = Place(other);
+    ASSERT_EQ(vu_BorderChanged, 0);
+    const struct { Frame call; HWND window; const char* word; DWORD frame, ex; } rows[] = {
+        {vu_WindowSizeFrame, w, "ON", 0xCF0000, 0}, {vu_WindowSizeFrame, w, "ON", 0xCF0000, 0},
+        {vu_WindowSizeFrame, w, "OFF", 0xCB0000, 0}, {vu_WindowSizeFrame, w, "OFF", 0xCF0000, 0},
+        {vu_WindowSizeFrame, w, "off", 0xCF0000, 0}, {vu_WindowSizeFrame, w, "OFF", 0xCB0000, 0},
+        {vu_WindowBorder, w, "NORMAL", 0xCB0000, 0}, {vu_WindowBorder, w, "NORMAL_SUNKEN", 0xCB0000, 0x200},
+        {vu_WindowBorder, w, "TRANSPARENT", 0xCB0000, 0x20}, {vu_WindowBorder, w, "FLAT", WS_POPUP, 0x20},
+        {vu_WindowBorder, w, "FLAT_BORDER", WS_POPUP | WS_BORDER, 0x20}, {vu_WindowBorder, w, "SUNKEN", WS_POPUP, 0x200},
+        {vu_WindowBorder, w, "flat", WS_POPUP, 0x200}, {vu_WindowBorder, other, "NORMAL", WS_DLGFRAME, 0}};
+    for (const auto& r : rows) {
+        ShowWindow(r.window, SW_HIDE);
+        EXPECT_EQ(r.call(r.window, r.word), 0);
+        EXPECT_EQ(StyleOf(r.window) & kFrameBits, r.frame) << r.word;
+        EXPECT_EQ(Ex(r.window), r.ex) << r.word;
+        EXPECT_EQ(State(r.window), 'N') << r.word;
+        EXPECT_EQ(Place(r.window), r.window == w ? place : other_place) << r.word;
+    }
+    vu_WindowDestroy(w);
+    vu_WindowDestroy(other);
+}
+
+TEST(WindowLook, TextRedrawColourFocusAndIcons)
+{
+    Window w("Text"), other("Annan");
+    vu_WindowMove(other, 500, 300);  // side by side: each window's pixels are its own
+    vu_WindowSetText(w, "Vindrulen");
+    char buf[16];
+    std::memset(buf, '#', sizeof buf);
+    EXPECT_EQ(vu_WindowGetText(w, buf, 5), 5);
+    EXPECT_EQ(std::string(buf, 7), std::string("Vindr\0#", 7));
+
+    const struct { const char* word; int result, erased; } redraws[] = {
+        {"ERASED", 0, 1}, {"UNERASED", 0, 0}, {"erased", 1, 0}};
+    for (const auto& r : redraws) {
+        UpdateWindow(w);
+        ClearMessages();
+        EXPECT_EQ(vu_WindowRedraw(w, r.word), r.result) << r.word;
+        UpdateWindow(w);
+        EXPECT_EQ(CountMessages(WM_PAINT, w), 1 - r.result) << r.word;
+        EXPECT_EQ(CountMessages(WM_ERASEBKGND, w), r.erased) << r.word;
+    }
+    EXPECT_EQ(vu_WindowBackColor(w, RGB(0, 0x80, 0xFF)), 0);
+    UpdateWindow(w);
+    EXPECT_EQ(Pixel(w, 20, 20), RGB(0, 0x80, 0xFF));
+    EXPECT_EQ(Pixel(other, 20, 20), kBackground);
+
+    vu_WindowSetFocus(other);
+    EXPECT_EQ(vu_WindowSetFocus(w), other.get());
+    EXPECT_EQ(vu_WindowHasFocus(w), w.get());
+    EXPECT_EQ(vu_WindowHasFocus(other), nullptr);
+
+    EXPECT_EQ(vu_WindowIcon(w, "TEST_ICON"), 0);
+    const LONG_PTR icon = GetClassLongPtrA(w, GCLP_HICON);
+    EXPECT_TRUE(icon != 0 && icon == reinterpret_cast<LONG_PTR>(LoadIconA(Self(), "TEST_ICON")));
+    EXPECT_EQ(vu_WindowSysIcon(w, IDI_APPLICATION), 0);
+    EXPECT_EQ(GetClassLongPtrA(w, GCLP_HICON), reinterpret_cast<LONG_PTR>(LoadIconA(nullptr, IDI_APPLICATION)));
 }
 
 }  // namespace
