@@ -21,10 +21,14 @@ harness_build() {
   fi
   local targets=()
   if [ $# -gt 0 ]; then targets=(--target "$@"); fi
+  # Builds of one folder take turns (several runs may share a build folder).
+  exec 8>"$build_dir/.build.lock"
+  flock 8
   cmake --build "$build_dir" "${targets[@]}" -- -k 0 | grep -v '^\[' || true
   # grep swallows ninja's exit code; ask once more to report a failed build clearly
   cmake --build "$build_dir" "${targets[@]}" >/dev/null 2>&1 ||
-    { cmake --build "$build_dir" "${targets[@]}"; return 1; }
+    { cmake --build "$build_dir" "${targets[@]}"; flock -u 8; return 1; }
+  flock -u 8
 }
 
 harness_start() {

@@ -12,7 +12,9 @@ source "$here/harness.sh"
 harness_build ${VU_TARGETS:-}
 trap harness_stop EXIT
 start=$(date +%s)
-harness_start "$build_dir"
+# VU_RUN_DIR: where this run keeps its Wine prefix and print queue (default: the build
+# folder), so that several runs can share one build.
+harness_start "${VU_RUN_DIR:-$build_dir}"
 echo "test: fresh Wine prefix $WINEPREFIX on display $DISPLAY, booted in $(( $(date +%s) - start )) s"
 echo "test: every program runs twice, the second time under Wine's heap checker (label heap);"
 echo "test: the suite's wall time is ctest's 'Total Test time (real)' below"
