@@ -1,5 +1,6 @@
-// Background colour of a whole window class, for the controls whose classes the platform
-// shares between all their windows. Internal to the toolkit.
+// Background colour of a whole window class (a top-level window's or a toolbar's). One list
+// of the brushes made here serves every caller, so a brush is released when replaced
+// whichever call installed it. Internal to the toolkit.
 #ifndef VU_CONTROLS_CLASS_BRUSH_H
 #define VU_CONTROLS_CLASS_BRUSH_H
 

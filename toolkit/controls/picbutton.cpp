@@ -1,5 +1,8 @@
 // Picture buttons: turning a button into a bitmap or icon button, the family's geometry
 // members and its small button operations.
+#include <algorithm>
+#include <vector>
+
 #include "base/keyword.h"
 #include "controls/alignment.h"
 #include "controls/geometry.h"
@@ -53,9 +56,30 @@ const vu::Keyword<WORD> kSystemIcons[] = {
     {"APPLICATION", 32512},  // IDI_APPLICATION
 };
 
+// The bitmaps this file loaded for buttons and a button still shows. Each load makes a new
+// bitmap, so the one a button gives back when its picture is replaced is deleted when it is
+// one of these; icons from LoadIconA are shared by the platform and never deleted, and a
+// picture the caller handed to the button is never touched.
+std::vector<HANDLE>& MadeBitmaps()
+{
+    static std::vector<HANDLE> made;
+    return made;
+}
+
 HANDLE LoadBitmapOf(HWND button, const char* name)
 {
-    return name ? LoadBitmapA(ModuleOf(button), name) : nullptr;
+    HANDLE bitmap = name ? LoadBitmapA(ModuleOf(button), name) : nullptr;
+    if (bitmap) MadeBitmaps().push_back(bitmap);
+    return bitmap;
+}
+
+void ReleaseIfMade(HANDLE replaced)
+{
+    std::vector<HANDLE>& made = MadeBitmaps();
+    const auto it = std::find(made.begin(), made.end(), replaced);
+    if (replaced == nullptr || it == made.end()) return;
+    made.erase(it);
+    DeleteObject(replaced);
 }
 
 HANDLE LoadIconOf(HWND button, const char* name)
@@ -83,7 +107,10 @@ int SetPicture(HWND button, const char* alignment, DWORD picture_bit, WPARAM ima
     // icon button that becomes a bitmap button has both bits: hand the image over under the
     // one bit, then give the button its whole style.
     SetWindowLongA(button, GWL_STYLE, static_cast<LONG>((style & ~(BS_BITMAP | BS_ICON)) | picture_bit));
-    SendMessageA(button, BM_SETIMAGE, image_type, reinterpret_cast<LPARAM>(load(button, name)));
+    HANDLE picture = load(button, name);
+    const HANDLE replaced = reinterpret_cast<HANDLE>(
+        SendMessageA(button, BM_SETIMAGE, image_type, reinterpret_cast<LPARAM>(picture)));
+    if (replaced != picture) ReleaseIfMade(replaced);
     SetWindowLongA(button, GWL_STYLE, static_cast<LONG>(style));
     return 0;
 }

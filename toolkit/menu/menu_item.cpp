@@ -1,6 +1,9 @@
 // The operations behind every menu-item call.
 #include "menu/menu_item.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "base/keyword.h"
 
 namespace vu {
@@ -15,16 +18,56 @@ LPCSTR NewItem(const Content& content)
     return TextOrEmpty(content.text);
 }
 
+// The bitmaps this file loaded and handed to a menu item. Each load makes a new bitmap
+// shown by one item, so one of these that an item stops showing is deleted; bitmaps the
+// caller put into a menu are never touched.
+std::vector<HBITMAP>& MadeBitmaps()
+{
+    static std::vector<HBITMAP> made;
+    return made;
+}
+
+// The bitmaps the item with this identifier shows: its picture and its check-mark images.
+struct Shown {
+    HBITMAP picture, checked, unchecked;
+    bool Has(HBITMAP b) const { return b == picture || b == checked || b == unchecked; }
+};
+
+Shown ShownBy(HMENU menu, UINT id)
+{
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_BITMAP | MIIM_CHECKMARKS;
+    if (!GetMenuItemInfoA(menu, id, FALSE, &info)) return {nullptr, nullptr, nullptr};
+    return {info.hbmpItem, info.hbmpChecked, info.hbmpUnchecked};
+}
+
+// Deletes each bitmap the item showed before a change and no longer shows, if made here.
+void ReleaseReplaced(HMENU menu, UINT id, const Shown& before)
+{
+    const Shown after = ShownBy(menu, id);
+    std::vector<HBITMAP>& made = MadeBitmaps();
+    for (HBITMAP old : {before.picture, before.checked, before.unchecked}) {
+        const auto it = std::find(made.begin(), made.end(), old);
+        if (old == nullptr || after.Has(old) || it == made.end()) continue;
+        made.erase(it);
+        DeleteObject(old);
+    }
+}
+
 // Finishes an add or change: on success a mark bitmap goes beside the item as both its
-// checked and unchecked image; on failure a bitmap no menu shows is given back.
-int Finish(HMENU menu, BOOL done, const Content& content, UINT id)
+// checked and unchecked image, and the bitmaps the change replaced are released; on
+// failure a bitmap no menu shows is given back.
+int Finish(HMENU menu, BOOL done, const Content& content, UINT id, const Shown& before)
 {
     if (!done) {
         if (content.bitmap) DeleteObject(content.bitmap);
         return 1;
     }
+    if (content.bitmap) MadeBitmaps().push_back(content.bitmap);
     if (content.mark)
         SetMenuItemBitmaps(menu, id, MF_BYCOMMAND, content.bitmap, content.bitmap);
+    ReleaseReplaced(menu, id, before);
     return 0;
 }
 
@@ -37,22 +80,25 @@ HBITMAP LoadFrom(HINSTANCE module, const char* name)
 
 int Append(HMENU menu, UINT flags, const Content& content, UINT id)
 {
+    const Shown before = ShownBy(menu, id);
     const BOOL done = AppendMenuA(menu, content.type | flags, id, NewItem(content));
-    return Finish(menu, done, content, id);
+    return Finish(menu, done, content, id, before);
 }
 
 int Insert(HMENU menu, int position, UINT flags, const Content& content, UINT id)
 {
+    const Shown before = ShownBy(menu, id);
     const BOOL done = InsertMenuA(menu, ZeroBased(position), MF_BYPOSITION | content.type | flags,
                                   id, NewItem(content));
-    return Finish(menu, done, content, id);
+    return Finish(menu, done, content, id, before);
 }
 
 int Modify(HMENU menu, UINT flags, const Content& content, UINT id)
 {
+    const Shown before = ShownBy(menu, id);
     const BOOL done =
         ModifyMenuA(menu, id, MF_BYCOMMAND | content.type | flags, id, NewItem(content));
-    return Finish(menu, done, content, id);
+    return Finish(menu, done, content, id, before);
 }
 
 int ModifyOrCheck(HMENU menu, UINT flags, const Content& content, UINT id)
@@ -60,8 +106,9 @@ int ModifyOrCheck(HMENU menu, UINT flags, const Content& content, UINT id)
     if (content.type != MF_STRING || content.text != nullptr)
         return Modify(menu, flags, content, id);
     // The text stays; only the check mark follows the row's flags.
-    const DWORD before = CheckMenuItem(menu, id, MF_BYCOMMAND | (flags & MF_CHECKED));
-    return Finish(menu, before != static_cast<DWORD>(-1), content, id);
+    const Shown before = ShownBy(menu, id);
+    const DWORD was = CheckMenuItem(menu, id, MF_BYCOMMAND | (flags & MF_CHECKED));
+    return Finish(menu, was != static_cast<DWORD>(-1), content, id, before);
 }
 
 int DeleteAt(HMENU menu, int position)

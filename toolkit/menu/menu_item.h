@@ -10,8 +10,9 @@
 namespace vu {
 namespace menu {
 
-// What an item shows. A bitmap handed in here belongs to the menu once the item is
-// added or changed; when the platform refuses the item, the bitmap is deleted again.
+// What an item shows. A bitmap handed in here is one the toolkit loaded: it stays with the
+// item once added or changed and is deleted when a later call replaces it on that item;
+// when the platform refuses the item, it is deleted at once.
 struct Content {
     UINT type;           // MF_STRING, MF_SEPARATOR or MF_BITMAP
     const char* text;    // text items (null is the empty text)
