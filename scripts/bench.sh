@@ -3,25 +3,32 @@
 # on Wine under a private virtual display, one after another, each printing what it measured
 # and its ratio to its goal. Installs what is missing first (Debian 12, as root).
 # Not part of scripts/test.sh: the benchmarks time, they do not test.
-# Extra arguments name benchmarks to run (for example: scripts/bench.sh startup copy).
+# Extra arguments name benchmarks to run (for example: scripts/bench.sh startup copy); only
+# those are built.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 "$here/deps.sh" || exit 1
 source "$here/harness.sh"
 
-harness_build || exit 1
+# Only the benchmark programs that run are built (with what they start, see bench/CMakeLists.txt).
+if [ $# -gt 0 ]; then
+  names=()
+  for name in "$@"; do names+=("${name%_bench}_bench"); done
+else
+  names=()
+  for source in "$root"/bench/*_bench.cpp; do names+=("$(basename "$source" .cpp)"); done
+fi
+harness_build "${names[@]}" || exit 1
 trap harness_stop EXIT
-harness_start "$build_dir/bench" || exit 1
+# VU_RUN_DIR: where this run keeps its Wine prefix (default: build/release/bench), so that
+# several runs can share one build.
+harness_start "${VU_RUN_DIR:-$build_dir/bench}" || exit 1
 echo "bench: fresh Wine prefix $WINEPREFIX on display $DISPLAY"
 echo "bench: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')," \
      "$(free -g | awk '/^Mem:/ {print $2}') GiB, $(wine --version)"
 
-if [ $# -gt 0 ]; then
-  programs=()
-  for name in "$@"; do programs+=("$build_dir/bin/${name%_bench}_bench.exe"); done
-else
-  programs=("$build_dir"/bin/*_bench.exe)
-fi
+programs=()
+for name in "${names[@]}"; do programs+=("$build_dir/bin/$name.exe"); done
 
 failed=()
 for exe in "${programs[@]}"; do
