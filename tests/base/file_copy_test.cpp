@@ -4,20 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <string>
 
 #include "vu_test.h"
-
-namespace {
 
 std::set<std::string> Listing(const std::string& dir)
 {
     std::set<std::string> names;
     WIN32_FIND_DATAA found;
     HANDLE find = FindFirstFileA((dir + "*").c_str(), &found);
-    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &found))
-        names.insert(found.cFileName);
-    if (find != INVALID_HANDLE_VALUE) FindClose(find);
+    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &found)) names.insert(found.cFileName);
+    FindClose(find);
     return names;
 }
 
@@ -35,8 +31,7 @@ TEST(FileCopy, CopiesOrFailsKeepingTheDestination)
         {"keeps an existing destination", "NO_SAVE_IF_EXIST", kExisting, 1, &kOld},
         {"copy onto itself keeps the file", save, kSame, 0, &kOld},
         {"lower-case word", "save_if_exist", kExisting, 1, &kOld},
-        {"word with a blank", "SAVE_IF_EXIST ", kAbsent, 1, nullptr},
-        {"null word", nullptr, kExisting, 1, &kOld},
+        {"null word", nullptr, kAbsent, 1, nullptr},
         {"missing source", save, kNoSource, 1, &kOld},
         {"source held open without sharing", save, kLocked, 1, &kOld},
         {"destination held open, read-only source", save, kHeld, 1, &kOld},
@@ -47,21 +42,20 @@ TEST(FileCopy, CopiesOrFailsKeepingTheDestination)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const std::string dir = vu_test::NewTempDir();
-        std::string from = dir + "från.bin", to = dir + "till.bin";
+        std::string from = dir + "från.bin", to = dir + "till.bin", bytes;
         ASSERT_TRUE(vu_test::WriteFileBytes(from, kNew));
         if (row.setup == kFolder) CreateDirectoryA(to.c_str(), nullptr);
         if (row.setup != kAbsent && row.setup != kFolder) vu_test::WriteFileBytes(to, kOld);
-        if (row.setup == kReadOnly) SetFileAttributesA(to.c_str(), FILE_ATTRIBUTE_READONLY);
-        if (row.setup == kHeld) SetFileAttributesA(from.c_str(), FILE_ATTRIBUTE_READONLY);
+        if (row.setup == kReadOnly || row.setup == kHeld)
+            SetFileAttributesA((row.setup == kHeld ? from : to).c_str(), FILE_ATTRIBUTE_READONLY);
         if (row.setup == kNoFolder) to = dir + "saknas\\till.bin";
-        if (row.setup == kNoSource) from = dir + "saknas.bin";
-        if (row.setup == kSame) from = to;
-        HANDLE held = row.setup != kLocked && row.setup != kHeld ? INVALID_HANDLE_VALUE :
-            CreateFileA((row.setup == kHeld ? to : from).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        from = row.setup == kNoSource ? dir + "saknas.bin" : row.setup == kSame ? to : from;
+        HANDLE held = CreateFileA((row.setup == kHeld ? to : from).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                                  nullptr);
+        if (row.setup != kLocked && row.setup != kHeld) CloseHandle(held);
         std::set<std::string> listing = Listing(dir);
         EXPECT_EQ(vu_FileCopy(nullptr, to.c_str(), from.c_str(), row.mode), row.result);
-        if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
-        std::string bytes;
+        if (row.setup == kLocked || row.setup == kHeld) CloseHandle(held);
         EXPECT_EQ(vu_test::ReadFileBytes(to, &bytes), row.after != nullptr);
         EXPECT_EQ(bytes, row.after ? *row.after : "");
         if (row.setup == kAbsent && row.result == 0) listing.insert("till.bin");
@@ -71,19 +65,14 @@ TEST(FileCopy, CopiesOrFailsKeepingTheDestination)
     }
 }
 
-// The small drive's folder with a last backslash, or "" when the machine refused the mount.
-std::string SmallDrive()
-{
-    char drive[MAX_PATH] = "";
-    EXPECT_GT(GetEnvironmentVariableA("VU_SMALL_DRIVE", drive, MAX_PATH), 0u);
-    return vu_test::FileExists(std::string(drive) + "\\refused") ? "" : std::string(drive) + "\\";
-}
-
 // A copy onto a drive too small for it fails and leaves the earlier copy and the free space.
 TEST(FileCopy, FullDriveKeepsTheEarlierCopy)
 {
-    const std::string dir = SmallDrive(), from = vu_test::NewTempDir() + "stor.bin", to = dir + "kopia.bin";
-    if (dir.empty()) GTEST_SKIP() << "the machine refused the small drive's mount: disk-full case not run";
+    char drive[MAX_PATH] = "";
+    ASSERT_GT(GetEnvironmentVariableA("VU_SMALL_DRIVE", drive, MAX_PATH), 0u);
+    const std::string dir = drive + std::string("\\"), from = vu_test::NewTempDir() + "stor.bin", to = dir + "kopia.bin";
+    if (vu_test::FileExists(dir + "refused"))
+        GTEST_SKIP() << "the machine refused the small drive's mount: disk-full case not run";
     const std::string big(300 << 10, 'n'), old(100 << 10, 'o');
     std::string bytes;
     ASSERT_TRUE(vu_test::WriteFileBytes(from, big) && vu_test::WriteFileBytes(to, old));
@@ -98,5 +87,3 @@ TEST(FileCopy, FullDriveKeepsTheEarlierCopy)
     EXPECT_EQ(free_after.QuadPart, free_before.QuadPart);
     DeleteFileA(to.c_str());
 }
-
-}  // namespace
