@@ -5,15 +5,22 @@
 # program, in build/run: the tests, examples and benchmarks are scripts/test.sh's business.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-"$here/deps.sh" run
 export VU_BUILD_DIR="${VU_BUILD_DIR:-$(cd "$here/.." && pwd)/build/run}"
 source "$here/harness.sh"
 
-if [ ! -f "$build_dir/build.ninja" ]; then
-  cmake --preset mingw-release -S "$root" -B "$build_dir" -DVU_BUILD_TESTS=OFF \
-    -DVU_BUILD_EXAMPLES=OFF -DVU_BUILD_BENCH=OFF >/dev/null
-fi
-harness_build vindrulen
+# The compiler first; the program builds while Wine and the display are installed.
+"$here/deps.sh" build
+build() {
+  if [ ! -f "$build_dir/build.ninja" ]; then
+    cmake --preset mingw-release -S "$root" -B "$build_dir" -DVU_BUILD_TESTS=OFF \
+      -DVU_BUILD_EXAMPLES=OFF -DVU_BUILD_BENCH=OFF >/dev/null
+  fi
+  harness_build vindrulen
+}
+build &
+build_pid=$!
+"$here/deps.sh" run
+wait "$build_pid" || { echo "run: the build failed" >&2; exit 1; }
 exe="$build_dir/bin/vindrulen.exe"
 trap harness_stop EXIT
 # The prefix is kept between runs (a second run starts in seconds); no print queue.
