@@ -217,7 +217,8 @@ int vu_EditPassFocus(HWND field, HWND next);
 int vu_EditSaveFile(HWND field, const char* path);
 /* Loads the file (created empty when missing) into the field: 0 done, 2 it could not be
    opened, 3 a read failed or it holds a NUL byte (or the field does not exist), 4 it holds
-   65,536 bytes or more. On 2, 3 and 4 the field keeps its text. */
+   65,536 bytes or more, or more than the field's limit. On 2, 3 and 4 the field keeps its
+   text: it is never loaded shortened. */
 int vu_EditLoadFile(HWND field, const char* path);
 /* Geometry members (see the push button's): destroy 0/1, hide/show 1 when already so,
    move/resize/fit 0/1, centre 0, position/size into vu_Query, disable/enable 1 when already
@@ -877,7 +878,7 @@ int vu_WordProcSetText(HWND editor, const char* text);
 /* Copies the text into buffer (at least the editor's limit in bytes; at most limit - 1
    characters and a NUL are written); returns the characters copied (0 for a null buffer). */
 int vu_WordProcGetText(HWND editor, char* buffer);
-/* The length of the text as vu_WordProcGetText would copy it. */
+/* The length of the text, at most the limit: a full editor answers its whole length. */
 int vu_WordProcGetTextLength(HWND editor);
 /* The selected text (empty when nothing is selected); it belongs to the toolkit and stays valid
    until the next call. */
@@ -889,9 +890,10 @@ int vu_WordProcSetFont(HWND editor, HFONT font);
 /* Writes the text byte for byte into path and clears the modified flag; 0 done, 2 not created,
    3 write failed (the flag is kept). */
 int vu_WordProcSaveFile(HWND editor, const char* path);
-/* Replaces the text by the file's bytes (a missing file is created empty; a NUL ends a 65,535-
-   byte piece) and clears the modified flag; 0 done, 2 not opened, 3 read failed, 4 the file has
-   65,536 bytes or more (the editor is unchanged). */
+/* Replaces the text by the file's bytes (a missing file is created empty) and clears the
+   modified flag; 0 done, 2 not opened, 3 read failed or the file holds a NUL byte, 4 the file
+   has 65,536 bytes or more, or more than the editor's limit. On 2, 3 and 4 the editor keeps its
+   text: it is never loaded shortened. */
 int vu_WordProcLoadFile(HWND editor, const char* path);
 /* 1 when the text was modified, else 0. */
 int vu_WordProcIsModified(HWND editor);
@@ -967,9 +969,9 @@ HWND vu_WordProcHasFocus(HWND editor);
    (source 0: the selection when one is made, else the whole text) or on the printer of the
    last confirmed vu_PrintDialog (source 1: its selection choice, copies and collation). Margins
    are in units of 11 printer pixels; percentage 100 is normal size (at least 20); font as for
-   vu_WordProcSetFont, with face and effects from the font chooser's record. Unless the result is
-   1 the job deletes font and, for source 1, the dialog's device context (each such job needs a
-   new dialog). A page too small for one line gets one line; a laid-out line is printed up to
+   vu_WordProcSetFont, with face and effects from the font chooser's record. The font stays the
+   caller's. A job that reached the printer on source 1 deletes the dialog's device context
+   (each such job needs a new dialog); an early return leaves it for the next job. A page too small for one line gets one line; a laid-out line is printed up to
    2,500 characters. 0 done (also when the printer refused the job), 1 percentage below 20,
    2 no text to print, 3 no printer device context or a page could not be started. */
 int vu_WordProcPrint(HWND editor, int left, int top, int right, int bottom, const char* document,

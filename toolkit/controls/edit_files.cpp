@@ -114,6 +114,12 @@ int LoadFile(HWND field, const char* path)
     const int read = ReadWhole(file, &bytes, &size);
     CloseHandle(file);
     if (read != kDone) return read;
+    // More than the field's limit would be cut by the field: refused whole, the field keeps
+    // its text and a later save cannot shorten the file.
+    if (size > static_cast<DWORD>(SendMessageA(field, EM_GETLIMITTEXT, 0, 0))) {
+        std::free(bytes);
+        return kTooLarge;
+    }
     // A field holds no NUL: such a file would come back shortened, so it is refused whole
     // and the field keeps its text.
     if (std::memchr(bytes, '\0', size)) {

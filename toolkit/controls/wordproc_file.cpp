@@ -1,7 +1,6 @@
 // The text editor's file calls: the text saved byte for byte, and a file of fewer than
-// 65,536 bytes loaded in pieces of 65,535 bytes.
+// 65,536 bytes that the editor can hold whole loaded in pieces of 65,535 bytes.
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 #include "base/keyword.h"
@@ -42,26 +41,40 @@ int vu_WordProcLoadFile(HWND editor, const char* path)
         CloseHandle(file);
         return 4;
     }
-    SendMessageA(editor, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
-    // One byte more than a piece, for the NUL behind it.
-    char* piece = static_cast<char*>(std::calloc(kPiece + 1, 1));
-    if (piece == nullptr) {
-        CloseHandle(file);
-        return 3;
-    }
+    // The whole file is read before the editor is touched, in pieces of 65,535 bytes; one
+    // byte more than a piece is kept for the NUL behind it. A file that grew meanwhile is
+    // refused as too large.
+    std::string bytes;
+    std::string piece(kPiece + 1, '\0');
     DWORD read = 0;
     do {
-        if (!ReadFile(file, piece, kPiece, &read, nullptr)) {
-            std::free(piece);
+        if (!ReadFile(file, &piece[0], kPiece, &read, nullptr)) {
             CloseHandle(file);
             return 3;
         }
-        piece[read] = '\0';  // a NUL byte in the file ends the piece there as well
-        SendMessageA(editor, EM_SETSEL, static_cast<WPARAM>(-1), -1);
-        SendMessageA(editor, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece));
+        bytes.append(piece, 0, read);
+        if (bytes.size() >= kTooLarge) {
+            CloseHandle(file);
+            return 4;
+        }
     } while (read == kPiece);
-    std::free(piece);
     CloseHandle(file);
+    // The editor would take in less than the file holds: past its limit it cuts, and a NUL
+    // ends the text. Such a file is refused and the editor keeps its text, so that a later
+    // save cannot shorten the file.
+    if (bytes.size() > vu::wordproc::LimitOf(editor)) return 4;
+    if (bytes.find('\0') != std::string::npos) return 3;
+    SendMessageA(editor, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    // Piece by piece at the caret, ending with the short (possibly empty) piece that told the
+    // end of the file.
+    std::string part;
+    std::size_t at = 0;
+    do {
+        part = bytes.substr(at, kPiece);
+        at += part.size();
+        SendMessageA(editor, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+        SendMessageA(editor, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(part.c_str()));
+    } while (part.size() == kPiece);
     SendMessageA(editor, EM_SETSEL, 0, 0);
     SendMessageA(editor, EM_SCROLLCARET, 0, 0);
     SendMessageA(editor, EM_SETMODIFY, FALSE, 0);

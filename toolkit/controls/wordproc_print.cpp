@@ -106,25 +106,24 @@ HWND CreateLayout(HWND editor, int width, int height)
     return layout;
 }
 
-// Everything one job holds; released in reverse order however the job ends.
+// Everything one job holds; released in reverse order however the job ends. The given font
+// stays the caller's, and the print dialog's device context is the record's until the job
+// has printed on it.
 struct Job {
     HCURSOR kept_cursor = nullptr;
     HDC dc = nullptr;
-    bool dialog_dc = false;
-    HFONT given = nullptr;
-    HGDIOBJ dc_font = nullptr;  // the printer's font before the job selected its own
+    bool owns_dc = false;
+    HGDIOBJ dc_font = nullptr;  // the printer's font before the job selected any
     HWND layout = nullptr;
     HFONT printer_font = nullptr;
 
     ~Job()
     {
         if (layout) DestroyWindow(layout);
+        // Deselect the job's fonts first: a font still selected cannot be deleted.
         if (dc && dc_font) SelectObject(dc, dc_font);
         if (printer_font) DeleteObject(printer_font);
-        if (dc) DeleteDC(dc);
-        // The print dialog's device context is gone: the record must not offer it again.
-        if (dialog_dc) vu_PrintRequest.hDC = nullptr;
-        if (given) DeleteObject(given);
+        if (dc && owns_dc) DeleteDC(dc);
         SetCursor(kept_cursor);
     }
 };
@@ -218,19 +217,19 @@ int vu_WordProcPrint(HWND editor, int left, int top, int right, int bottom, cons
     job.kept_cursor = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
     if (percentage < kSmallestPercentage) return kTooSmall;
 
-    // From here on the job owns the given font and, for source 1, the dialog's device context.
     const float scale = ScaleOf(percentage);
-    job.given = vu::wordproc::FontOf(font);
+    HFONT given_font = vu::wordproc::FontOf(font);
     if (source == 1) {
         job.dc = vu_PrintRequest.hDC;
-        job.dialog_dc = true;
     } else if (source == 0) {
         job.dc = DefaultPrinter();
+        job.owns_dc = true;
     }
     if (job.dc == nullptr) return kNoPage;
 
     SetMapMode(job.dc, MM_TEXT);
-    job.dc_font = SelectObject(job.dc, job.given);
+    job.dc_font = GetCurrentObject(job.dc, OBJ_FONT);
+    SelectObject(job.dc, given_font);
     TEXTMETRICA given = {};
     GetTextMetricsA(job.dc, &given);
     const long long page_width = GetDeviceCaps(job.dc, HORZRES);
@@ -245,7 +244,7 @@ int vu_WordProcPrint(HWND editor, int left, int top, int right, int bottom, cons
     const std::string text = TextToPrint(editor, selection_only);
     if (text.empty() || job.layout == nullptr) return kNoText;
     SendMessageA(job.layout, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    SendMessageA(job.layout, WM_SETFONT, reinterpret_cast<WPARAM>(job.given), TRUE);
+    SendMessageA(job.layout, WM_SETFONT, reinterpret_cast<WPARAM>(given_font), TRUE);
     const long long lines = SendMessageA(job.layout, EM_GETLINECOUNT, 0, 0);
     if (lines <= 0) return kNoText;
 
@@ -284,5 +283,11 @@ int vu_WordProcPrint(HWND editor, int left, int top, int right, int bottom, cons
                     if (!PrintPage(page, p, line)) result = kNoPage;
     }
     EndDoc(job.dc);
+    // The job has printed on the print dialog's device context: it goes with the job, and
+    // the record must not offer it again.
+    if (source == 1) {
+        job.owns_dc = true;
+        vu_PrintRequest.hDC = nullptr;
+    }
     return result;
 }

@@ -1,6 +1,7 @@
 // The text editor's plain operations: text and selection, the modified flag, undo and the
 // clipboard, the caret, tab stops, margins, limits, read-only switching, colours and fonts.
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -108,10 +109,10 @@ int vu_WordProcGetText(HWND editor, char* buffer)
 
 int vu_WordProcGetTextLength(HWND editor)
 {
-    // What a buffer of limit bytes receives: the text, at most limit - 1 characters of it.
+    // The text the editor holds, up to its limit: a full editor answers its whole length.
     const unsigned limit = LimitOf(editor);
     const unsigned length = static_cast<unsigned>(std::max(GetWindowTextLengthA(editor), 0));
-    return limit == 0 ? 0 : static_cast<int>(std::min(length, limit - 1));
+    return static_cast<int>(std::min({length, limit, static_cast<unsigned>(INT_MAX)}));
 }
 
 const char* vu_WordProcGetSelText(HWND editor)

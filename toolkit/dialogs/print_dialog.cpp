@@ -13,6 +13,8 @@ int vu_PrintDialog(HWND window)
     // previous run's copies are no longer read by anyone, so they go before a new run.
     if (vu_PrintRequest.hDevMode) GlobalFree(vu_PrintRequest.hDevMode);
     if (vu_PrintRequest.hDevNames) GlobalFree(vu_PrintRequest.hDevNames);
+    // A device context that no print job used up is replaced by the new run's.
+    if (vu_PrintRequest.hDC) DeleteDC(vu_PrintRequest.hDC);
     vu_PrintRequest = PRINTDLGA{};
     vu_PrintRequest.lStructSize = sizeof vu_PrintRequest;
     vu_PrintRequest.hwndOwner = reinterpret_cast<HWND>(GetWindowLongPtrA(window, GWLP_HWNDPARENT));
