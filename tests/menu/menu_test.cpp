@@ -1,5 +1,5 @@
-// Menus: the item calls read back from the platform, bitmaps released when replaced, the
-// menu bar and the window's size, and the pop-up menu chosen with real keys.
+// Menus: item calls read back, bitmaps released when replaced, the menu bar and the window's
+// size, and the pop-up menu chosen with real keys.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -10,20 +10,10 @@
 #include "pixels.h"
 #include "query.h"
 
-namespace {
-
-using vu_test::Window;
-
-LONG Height(HBITMAP b)
-{
-    BITMAP info = {};
-    return b && GetObjectA(b, sizeof info, &info) ? info.bmHeight : 0;
-}
-
 // The item at a 0-based index as "flags text picture/mark": flags C checked, G grayed,
 // P picture, S separator, - none; the heights of its picture and check mark (MENU_PICTURE is
 // 12 pixels high, MENU_MARK 13; -1 when the checked and unchecked marks differ).
-std::string ItemAt(HMENU menu, int index)
+static std::string ItemAt(HMENU menu, int index)
 {
     char text[64] = {};
     GetMenuStringA(menu, index, text, sizeof text, MF_BYPOSITION);
@@ -31,6 +21,7 @@ std::string ItemAt(HMENU menu, int index)
     info.cbSize = sizeof info;
     info.fMask = MIIM_BITMAP | MIIM_CHECKMARKS;
     GetMenuItemInfoA(menu, index, TRUE, &info);
+    const auto Height = [](HBITMAP b) { BITMAP bitmap = {}; return b && GetObjectA(b, sizeof bitmap, &bitmap) ? bitmap.bmHeight : 0; };
     const UINT state = GetMenuState(menu, index, MF_BYPOSITION);
     std::string flags = state & MF_SEPARATOR ? "S" : std::string(state & MF_CHECKED ? "C" : "") + (state & MF_GRAYED ? "G" : "") + (state & MF_BITMAP ? "P" : "");
     const LONG mark = Height(info.hbmpChecked) == Height(info.hbmpUnchecked) ? Height(info.hbmpChecked) : -1;
@@ -39,10 +30,9 @@ std::string ItemAt(HMENU menu, int index)
 
 TEST(Menus, ItemCalls)
 {
-    Window w("Meny");  // the active window, whose module gives the bitmaps
+    vu_test::Window w("Meny");  // the active window, whose module gives the bitmaps
     // Each call on a menu holding "A" (id 1) and "B" (id 2): its result, and the item at index `at` afterwards.
     const struct { const char* name; std::function<int(HMENU)> call; int result, at; const char* item; } rows[] = {
-        {"Append", [](HMENU m) { return vu_MenuAppend(m, "Ny", 9); }, 0, 2, "- Ny 0/0"},
         {"AppendChecked", [](HMENU m) { return vu_MenuAppendChecked(m, "Ny", 9); }, 0, 2, "C Ny 0/0"},
         {"AppendSeparator", [](HMENU m) { return vu_MenuAppendSeparator(m); }, 0, 2, "S  0/0"},
         {"AppendMarkBitmap", [](HMENU m) { return vu_MenuAppendMarkBitmap(m, "MENU_MARK", "Ny", 9); }, 0, 2, "C Ny 0/13"},
@@ -55,15 +45,13 @@ TEST(Menus, ItemCalls)
         {"Gray null text only unchecks", [](HMENU m) { vu_MenuCheck(m, nullptr, 2); return vu_MenuGray(m, nullptr, 2); }, 0, 1, "- B 0/0"},
         {"CheckMarkBitmapGrayed null text", [](HMENU m) { return vu_MenuCheckMarkBitmapGrayed(m, "MENU_MARK", nullptr, 2); }, 0, 1, "C B 0/13"},
         {"ModifyBitmapChecked", [](HMENU m) { return vu_MenuModifyBitmapChecked(m, "MENU_PICTURE", 2); }, 0, 1, "CP  12/0"},
-        {"Delete", [](HMENU m) { return vu_MenuDelete(m, 1); }, 0, 0, "- B 0/0"},
         {"missing bitmap still adds", [](HMENU m) { return vu_MenuAppendMarkBitmap(m, "FINNS_INTE", "Ny", 9); }, 0, 2, "C Ny 0/0"},
         {"missing id", [](HMENU m) { return vu_MenuCheckMarkBitmap(m, "MENU_MARK", nullptr, 5) + vu_MenuModify(m, "X", 5); }, 2, 1, "- B 0/0"},
-        {"Delete at 0", [](HMENU m) { return vu_MenuDelete(m, 0); }, 1, 0, "- A 0/0"},
+        {"Delete at 0 fails, at 1", [](HMENU m) { return vu_MenuDelete(m, 0) * 10 + vu_MenuDelete(m, 1); }, 10, 0, "- B 0/0"},
     };
     for (const auto& row : rows) {
         HMENU m = vu_CreateMenu();
-        vu_MenuAppend(m, "A", 1);
-        vu_MenuAppend(m, "B", 2);
+        vu_MenuAppend(m, "A", 1), vu_MenuAppend(m, "B", 2);
         EXPECT_EQ(row.call(m), row.result) << row.name;
         EXPECT_EQ(ItemAt(m, row.at), row.item) << row.name;
         DestroyMenu(m);
@@ -72,7 +60,7 @@ TEST(Menus, ItemCalls)
 
 TEST(Menus, SystemMenuItemsAndReplacedBitmapsReleased)
 {
-    Window w("Menybilder");  // the system menu's bitmaps come from the window's module
+    vu_test::Window w("Menybilder");  // the system menu's bitmaps come from the window's module
     HMENU sys = GetSystemMenu(w, FALSE), m = vu_CreateMenu();
     const int n = GetMenuItemCount(sys);
     EXPECT_EQ(vu_SysMenuInsertBitmap(w, 1, "MENU_PICTURE", 0x320) + vu_SysMenuAppendMarkBitmap(w, "MENU_MARK", "Om", 0x310), 0);
@@ -80,8 +68,7 @@ TEST(Menus, SystemMenuItemsAndReplacedBitmapsReleased)
     EXPECT_EQ(ItemAt(sys, 0), "P  12/0");
     EXPECT_EQ(ItemAt(sys, n + 1), "G Om gr\xE5 0/13");
     EXPECT_EQ(vu_SysMenuDelete(w, 99), 1);
-    vu_MenuAppendBitmap(m, "MENU_PICTURE", 1);
-    vu_MenuAppendMarkBitmap(m, "MENU_MARK", "Märkt", 2);
+    vu_MenuAppendBitmap(m, "MENU_PICTURE", 1), vu_MenuAppendMarkBitmap(m, "MENU_MARK", "Märkt", 2);
     const DWORD before = vu_test::GdiObjects();
     for (int i = 0; i < 5000; ++i) {
         vu_MenuModifyBitmap(m, "MENU_PICTURE", 1);
@@ -93,32 +80,30 @@ TEST(Menus, SystemMenuItemsAndReplacedBitmapsReleased)
     HBITMAP mine = CreateBitmap(4, 4, 1, 1, nullptr);  // a bitmap the caller put in is never released
     SetMenuItemBitmaps(m, 2, MF_BYCOMMAND, mine, mine);
     vu_MenuCheckMarkBitmap(m, "MENU_MARK", "Märkt", 2);
-    EXPECT_EQ(Height(mine), 4);
+    EXPECT_EQ(GetObjectType(mine), static_cast<DWORD>(OBJ_BITMAP));
     DeleteObject(mine);
     DestroyMenu(m);
 }
 
 TEST(Menus, MenuBarKeepsTheClientHeight)
 {
-    Window w("Menyrad");
+    vu_test::Window w("Menyrad");
     const LONG height = vu_test::ClientSize(w).cy;
     HMENU bar = vu_CreateMenu(), other = vu_CreateMenu();
-    vu_MenuAppend(bar, "Arkiv", 1);
-    vu_MenuAppend(other, "Annan", 2);
-    EXPECT_EQ(vu_SetMenuBar(w, bar) + vu_SetMenuBar(w, other), 0);  // a swap does not grow the window again
+    vu_MenuAppend(bar, "Arkiv", 1), vu_MenuAppend(other, "Annan", 2);
+    EXPECT_EQ(vu_SetMenuBar(w, bar), 0);
+    EXPECT_EQ(vu_SetMenuBar(w, other), 0);  // a swap does not grow the window again
     EXPECT_EQ(vu_test::ClientSize(w).cy, height);
     EXPECT_EQ(vu_RemoveMenuBar(w, bar), 0);  // not the window's bar: destroyed, no resize
-    EXPECT_FALSE(IsMenu(bar));
-    EXPECT_EQ(vu_test::ClientSize(w).cy, height);
+    EXPECT_EQ(IsMenu(bar) * 1000 + vu_test::ClientSize(w).cy, height);
     EXPECT_EQ(vu_RemoveMenuBar(w, other), 0);
-    EXPECT_EQ(GetMenu(w), nullptr);
-    EXPECT_EQ(vu_test::ClientSize(w).cy, height);
+    EXPECT_EQ((GetMenu(w) != nullptr) * 1000 + vu_test::ClientSize(w).cy, height);
     EXPECT_EQ(vu_RemoveMenuBar(w, other), 1);
 }
 
 TEST(Menus, PopupOnlyInsideTheRectangleAtSignedPoints)
 {
-    Window w("Rektangel");
+    vu_test::Window w("Rektangel");
     HMENU menu = vu_CreateMenu(), popup = vu_AppendSubMenu(menu, "S");
     vu_MenuAppend(popup, "Kopiera", 301);
     RECT where = {};  // where the menu window showed, read once it waits for input in its own loop
@@ -150,5 +135,3 @@ TEST(Menus, PopupOnlyInsideTheRectangleAtSignedPoints)
     vu_test::SetMainWindowHandler(nullptr);
     DestroyMenu(menu);
 }
-
-}  // namespace
