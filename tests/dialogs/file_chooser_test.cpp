@@ -1,307 +1,182 @@
-// File choosers: real open and save dialogs completed through their name field and buttons,
-// the filter lists they offer, the process-wide buffers and the result words.
+// File choosers completed through their name field and buttons: the buffers and the owner's
+// text after a choice or a cancel, the flags as the dialog behaves, the filter words' types and
+// patterns, several files, and selections or initial names the buffers cannot hold.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "dialog_driver.h"
-#include "vu_test.h"
 
-namespace {
+#include <commctrl.h>
 
-using dialog_driver::Driver;
-using dialog_driver::TextOf;
+using namespace vu_test;
 
-constexpr int kNameField = 0x47C;
-constexpr int kTypeList = 0x470;
+constexpr int kNameField = 0x47C, kTypeList = 0x470;
 
-HWND NewOwner()
+static std::string Folder(const std::string& dir) { return dir.substr(0, dir.size() - 1); }
+static std::string Lower(std::string text) { CharLowerBuffA(&text[0], text.size()); return text; }
+
+// Opens a chooser completed by act (and by then, on a box the chooser opens); its answer.
+static int Choose(bool save, HWND owner, const char* word, const char* filter, const char* own,
+                  std::function<void(HWND)> act, std::function<void(HWND)> then = nullptr)
 {
-    return vu_WindowCreate(GetModuleHandleA(nullptr), vu_test::UniqueTitle("Välj").c_str(), 60,
-                           60, 300, 200, "CLO");
+    DialogDriver driver(std::move(act), owner);
+    if (then) driver.Then(std::move(then));
+    const int answer = save ? vu_FileSaveDialog(owner, "Välj", word, filter, own)
+                            : vu_FileOpenDialog(owner, "Välj", word, filter, own);
+    EXPECT_TRUE(driver.found() && !driver.gave_up());
+    return answer;
 }
 
-std::string NewFile(const std::string& dir, const std::string& name)
+// Types a name (or a folder, to go there) and presses OK; waits while the press is handled.
+static void Enter(HWND dialog, const std::string& text)
 {
-    EXPECT_TRUE(vu_test::WriteFileBytes(dir + name, "innehåll"));
-    return dir + name;
-}
-
-// Types text into the name field and presses OK, waiting for the press to be handled.
-void Enter(HWND dialog, const std::string& text)
-{
-    SendMessageA(GetDlgItem(dialog, kNameField), WM_SETTEXT, 0,
-                 reinterpret_cast<LPARAM>(text.c_str()));
+    SetItemText(dialog, kNameField, text.c_str());
     SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
 }
 
-std::vector<std::string> TypeList(HWND dialog)
+TEST(FileChooser, ChoiceOrCancelLeavesBuffersAndOwnersTextAsTheFlagsAndWordsSay)
 {
-    std::vector<std::string> types;
-    HWND list = GetDlgItem(dialog, kTypeList);
-    const int count = static_cast<int>(SendMessageA(list, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[256] = {};
-        SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-        types.push_back(text);
-    }
-    return types;
-}
-
-void SetBuffer(char* buffer, const char* text) { std::strcpy(buffer, text); }
-
-TEST(FileOpen, ChoosingAFileFillsPathAndNameAndTheOwnersText)
-{
-    SKIP_UNDER_HEAP_CHECKER();
-    HWND owner = NewOwner();
-    const std::string dir = vu_test::NewTempDir();
-    const std::string file = NewFile(dir, "lista.txt");
-    SetBuffer(vu_OpenPath, "");
-    std::string title;
-    Driver driver(owner, [&](HWND dialog) {
-        title = TextOf(dialog);
-        Enter(dialog, file);
-    });
-    EXPECT_EQ(vu_FileOpenDialog(owner, "Kopiera från fil..", "PATH", "NONE_FILTER", "0"), 0);
-    ASSERT_TRUE(driver.found());
-    EXPECT_EQ(title, "Kopiera fr\xE5n fil..");
-    EXPECT_STRCASEEQ(vu_OpenPath, file.c_str());
-    EXPECT_STREQ(vu_OpenName, "lista.txt");
-    EXPECT_STRCASEEQ(TextOf(owner).c_str(), file.c_str());
-
-    // The path buffer is the chooser's initial choice (its folder opens, its name is offered);
-    // FILENAME puts the bare name in the text.
-    std::string offered;
-    Driver again(owner, [&](HWND dialog) {
-        offered = TextOf(GetDlgItem(dialog, kNameField));
-        Enter(dialog, file);
-    });
-    EXPECT_EQ(vu_FileOpenDialog(owner, "Öppna", "FILENAME", "TXT_FILTER", nullptr), 0);
-    EXPECT_EQ(offered, "lista.txt");
-    EXPECT_EQ(TextOf(owner), "lista.txt");
-    vu_WindowDestroy(owner);
-}
-
-TEST(FileOpen, CancelStillAppliesTheResultWordWithTheEarlierContent)
-{
-    SKIP_UNDER_HEAP_CHECKER();
-    HWND owner = NewOwner();
-    SetBuffer(vu_OpenPath, "C:\\tidigare\\val.txt");
-    SetBuffer(vu_OpenName, "val.txt");
-    for (const char* word : {"PATH", "FILENAME", "NONE", static_cast<const char*>(nullptr)}) {
-        SetWindowTextA(owner, "före");
-        Driver driver(owner, [](HWND dialog) { dialog_driver::Click(dialog, IDCANCEL); });
-        EXPECT_EQ(vu_FileOpenDialog(owner, "Öppna", word, "NONE_FILTER", nullptr), 1);
-        EXPECT_TRUE(driver.found());
-        const std::string expected = word == nullptr                   ? "f\xF6re"
-                                     : std::string(word) == "PATH"     ? "C:\\tidigare\\val.txt"
-                                     : std::string(word) == "FILENAME" ? "val.txt"
-                                                                       : "f\xF6re";
-        EXPECT_EQ(TextOf(owner), expected) << (word ? word : "(null)");
-        EXPECT_STREQ(vu_OpenPath, "C:\\tidigare\\val.txt");
-        EXPECT_STREQ(vu_OpenName, "val.txt");
-    }
-    vu_WindowDestroy(owner);
-}
-
-TEST(FileOpen, FilterWordsOfferTheirLists)
-{
-    SKIP_UNDER_HEAP_CHECKER();
-    HWND owner = NewOwner();
-    const std::vector<std::string> all = {"Alla filer (*.*)"};
-    const std::vector<std::string> text = {"Text filer (*.txt)", "Alla filer (*.*)"};
-    const std::vector<std::string> documents = {
-        "Text filer (*.txt)",          "Write-dokument (*.wri)",
-        "RTF-dokument (*.rtf)",        "Works filer (*.w*)",
-        "Works-dokument (*.wps)",      "Works-kalkylblad (*.wks)",
-        "Works-databas (*.wdb)",       "World 6.0/95-dokument (*.doc)",
-        "World 97-dokument (*.doc)",   "Exel-kalkylblad (*.xl*)",
-        "dBase-databas (*.dbf)",       "Lotus 1-2-3 dokument(*.wk1)",
-        "HTML-dokument (*.htm*)",      "Alla filer (*.*)"};
-    const std::vector<std::string> program = {"Programkod (*.c,*.cpp,*.h)",
-                                              "Resursfiler (*.rc,*.res,*.rh)", "Alla filer (*.*)"};
-    const char own_list[] = "Egna (*.abc)\0*.abc\0Andra (*.xyz)\0*.xyz\0";
-    const std::vector<std::string> own = {"Egna (*.abc)", "Andra (*.xyz)"};
-    const struct {
-        const char* word;
-        const std::vector<std::string>* expected;
-    } cases[] = {
-        {"NONE_FILTER", &all},    {"TXT_FILTER", &text},     {"ALL_FILTER", &documents},
-        {"C_DEV_FILTER", &program}, {"OWN_FILTER", &own},
-        // Unknown words keep the previous call's list.
-        {"none_filter", &own},    {"", &own},                {nullptr, &own},
-        {"TXT_FILTER", &text},    {"FILTER", &text},
+    const char* const path = "*";  // the typed name in the test's folder
+    const struct { const char* name; bool save; const char* word; const char* typed; int box; int result; const char* owner_text; } rows[] = {
+        {"open a file, PATH", false, "PATH", "lista.txt", 0, 0, path},
+        {"open a file, FILENAME", false, "FILENAME", "lista.txt", 0, 0, "lista.txt"},
+        {"open a missing file: refused", false, "PATH", "saknas.txt", IDOK, 1, "C:\\f\xF6rra\\val.txt"},
+        {"open cancelled, FILENAME", false, "FILENAME", nullptr, 0, 1, "val.txt"},
+        {"open cancelled, other word", false, "path", nullptr, 0, 1, "f\xF6re"},
+        {"open cancelled, no word", false, nullptr, nullptr, 0, 1, "f\xF6re"},
+        {"save a new name", true, "FILENAME", "ny.txt", 0, 0, "ny.txt"},
+        {"save over a file: asks first", true, "PATH", "lista.txt", IDYES, 0, path},
+        {"save cancelled, PATH", true, "PATH", nullptr, 0, 1, "f\xF6re"},
     };
-    for (const auto& c : cases) {
-        std::vector<std::string> seen;
-        Driver driver(owner, [&](HWND dialog) {
-            seen = TypeList(dialog);
-            dialog_driver::Click(dialog, IDCANCEL);
+    Window owner("Välj");
+    const std::string dir = NewTempDir();
+    ASSERT_TRUE(WriteFileBytes(dir + "lista.txt", "innehåll"));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        for (char* buffer : {vu_OpenPath, vu_SavePath}) std::strcpy(buffer, "C:\\förra\\val.txt");
+        for (char* buffer : {vu_OpenName, vu_SaveName}) std::strcpy(buffer, "val.txt");
+        SetWindowTextA(owner, "före");
+        std::string shown;
+        const int result = Choose(row.save, owner, row.word, "TXT_FILTER", nullptr, [&](HWND dialog) {
+            shown = TextOf(dialog) + "|" + ItemText(dialog, kNameField);
+            if (row.typed == nullptr) return ClickItem(dialog, IDCANCEL);
+            SetItemText(dialog, kNameField, (dir + row.typed).c_str());
+            ClickItem(dialog, IDOK);
+        }, row.box == 0 ? nullptr : std::function<void(HWND)>([&](HWND box) {
+            ClickItem(box, row.box);
+            if (row.result == 1) ClickItem(GetWindow(box, GW_OWNER), IDCANCEL);
+        }));
+        EXPECT_EQ(result, row.result);
+        EXPECT_EQ(shown, "V\xE4lj|val.txt");  // the title, and the path buffer's name offered
+        const std::string chosen = row.result == 0 ? dir + row.typed : "C:\\f\xF6rra\\val.txt";
+        const std::string name = row.result == 0 ? row.typed : "val.txt";
+        EXPECT_STRCASEEQ(row.save ? vu_SavePath : vu_OpenPath, chosen.c_str());
+        EXPECT_STREQ(row.save ? vu_SaveName : vu_OpenName, name.c_str());
+        EXPECT_STREQ(row.save ? vu_OpenPath : vu_SavePath, "C:\\f\xF6rra\\val.txt");
+        EXPECT_STRCASEEQ(TextOf(owner).c_str(), row.owner_text == path ? chosen.c_str() : row.owner_text);
+    }
+}
+
+// The names the chooser lists in its folder view, sorted, joined by "|".
+static std::string Listed(HWND dialog)
+{
+    HWND view = FindWindowExA(FindWindowExA(dialog, nullptr, "SHELLDLL_DefView", nullptr), nullptr,
+                              "SysListView32", nullptr);
+    std::vector<std::string> names;
+    for (int i = 0; i < SendMessageA(view, LVM_GETITEMCOUNT, 0, 0); ++i) {
+        char text[MAX_PATH] = {};
+        LVITEMA item = {};
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(view, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&item));
+        names.push_back(text);
+    }
+    std::sort(names.begin(), names.end());
+    std::string joined;
+    for (const auto& n : names) joined += (joined.empty() ? "" : "|") + n;
+    return joined;
+}
+
+TEST(FileChooser, FilterWordsOfferTheirTypesAndTheFirstTypesPattern)
+{
+    static const char kOwn[] = "Egna (*.abc)\0*.abc\0Andra (*.xyz)\0*.xyz\0";
+    const char* own_types = "Egna (*.abc)|Andra (*.xyz)|";
+    const struct { const char* word; const char* own; const char* types; const char* files; } rows[] = {
+        {"NONE_FILTER", nullptr, "Alla filer (*.*)|", "a.c|b.CPP|c.txt|d.abc|e.wri"},
+        {"TXT_FILTER", nullptr, "Text filer (*.txt)|Alla filer (*.*)|", "c.txt"},
+        {"ALL_FILTER", nullptr, "Text filer (*.txt)|Write-dokument (*.wri)|RTF-dokument (*.rtf)|"
+            "Works filer (*.w*)|Works-dokument (*.wps)|Works-kalkylblad (*.wks)|Works-databas (*.wdb)|"
+            "World 6.0/95-dokument (*.doc)|World 97-dokument (*.doc)|Exel-kalkylblad (*.xl*)|"
+            "dBase-databas (*.dbf)|Lotus 1-2-3 dokument(*.wk1)|HTML-dokument (*.htm*)|Alla filer (*.*)|", "c.txt"},
+        {"C_DEV_FILTER", nullptr, "Programkod (*.c,*.cpp,*.h)|Resursfiler (*.rc,*.res,*.rh)|Alla filer (*.*)|",
+         "a.c|b.CPP"},
+        {"OWN_FILTER", kOwn, own_types, "d.abc"},
+        // Words outside the table keep the list of the call before (a copy: the caller's is gone).
+        {"own_filter", kOwn, own_types, "d.abc"},
+        {nullptr, nullptr, own_types, "d.abc"},
+        {"OWN_FILTER", nullptr, "", "a.c|b.CPP|c.txt|d.abc|e.wri"},
+    };
+    Window owner("Typer");
+    const std::string dir = NewTempDir();
+    for (const char* file : {"a.c", "b.CPP", "c.txt", "d.abc", "e.wri"}) WriteFileBytes(dir + file, "x");
+    std::strcpy(vu_OpenPath, (dir + "x").c_str());  // the chooser opens in the path's folder
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.word ? row.word : "(null)");
+        std::vector<char> own(kOwn, kOwn + sizeof kOwn);
+        std::string types, files;
+        Choose(false, owner, nullptr, row.word, row.own ? own.data() : nullptr, [&](HWND dialog) {
+            HWND list = GetDlgItem(dialog, kTypeList);
+            for (int i = 0; i < SendMessageA(list, CB_GETCOUNT, 0, 0); ++i) {
+                char text[256] = {};
+                SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+                types += std::string(text) + "|";
+            }
+            WaitFor([&] { return (files = Listed(dialog)) == row.files; }, 3000);
+            ClickItem(dialog, IDCANCEL);
         });
-        // The own list is a copy the caller may reuse once the call returns.
-        std::vector<char> list(own_list, own_list + sizeof own_list);
-        EXPECT_EQ(vu_FileOpenDialog(owner, "Typer", nullptr, c.word, list.data()), 1);
-        std::fill(list.begin(), list.end(), '\0');
-        EXPECT_EQ(seen, *c.expected) << (c.word ? c.word : "(null)");
+        std::fill(own.begin(), own.end(), 'Z');
+        EXPECT_EQ(types, row.types);
+        EXPECT_EQ(files, row.files);
     }
-    vu_WindowDestroy(owner);
 }
 
-TEST(FileOpen, EmptyOwnFilterOffersNoTypes)
+TEST(FileChooser, SeveralFilesGiveTheFolderAndEachNameUnlessTheyOverflowTheBuffer)
 {
-    HWND owner = NewOwner();
-    for (const char* list : {static_cast<const char*>(nullptr), ""}) {
-        std::vector<std::string> seen = {"unread"};
-        Driver driver(owner, [&](HWND dialog) {
-            seen = TypeList(dialog);
-            dialog_driver::Click(dialog, IDCANCEL);
-        });
-        EXPECT_EQ(vu_FileOpenDialog(owner, nullptr, nullptr, "OWN_FILTER", list), 1);
-        EXPECT_TRUE(driver.found());
-        EXPECT_TRUE(seen.empty());
-    }
-    vu_WindowDestroy(owner);
-}
-
-TEST(FileOpen, SeveralFilesGiveTheFolderThenEachName)
-{
-    SKIP_UNDER_HEAP_CHECKER();
-    HWND owner = NewOwner();
-    const std::string dir = vu_test::NewTempDir();
-    NewFile(dir, "ett.txt");
-    NewFile(dir, "tva.txt");
-    Driver driver(owner, [&](HWND dialog) {
-        Enter(dialog, dir);  // into the folder
-        Enter(dialog, "\"ett.txt\" \"tva.txt\"");
-    });
-    ASSERT_EQ(vu_FileOpenDialog(owner, "Flera", "PATH", "NONE_FILTER", nullptr), 0);
-    const std::string folder = dir.substr(0, dir.size() - 1);
-    EXPECT_STRCASEEQ(vu_OpenPath, folder.c_str());
-    const char* second = vu_OpenPath + std::strlen(vu_OpenPath) + 1;
-    const char* third = second + std::strlen(second) + 1;
-    EXPECT_STREQ(second, "ett.txt");
-    EXPECT_STREQ(third, "tva.txt");
-    EXPECT_STREQ(third + std::strlen(third) + 1, "");
-    EXPECT_STRCASEEQ(TextOf(owner).c_str(), folder.c_str());
-    vu_WindowDestroy(owner);
-}
-
-TEST(FileOpen, SelectionsTooLongForTheBufferAreNotChoices)
-{
-    SKIP_UNDER_HEAP_CHECKER();
-    HWND owner = NewOwner();
-    const std::string dir = vu_test::NewTempDir();
-    std::string names;
-    for (int i = 0; i < 6; ++i) {
-        const std::string name = "en_ganska_lang_filnamn_som_inte_ryms_i_bufferten_" +
-                                 std::to_string(i) + ".txt";
-        NewFile(dir, name);
-        names += "\"" + name + "\" ";
-    }
-    SetBuffer(vu_OpenPath, "C:\\tidigare.txt");
-    SetBuffer(vu_OpenName, "tidigare.txt");
-    Driver driver(owner, [&](HWND dialog) {
-        Enter(dialog, dir);
-        Enter(dialog, names);
-        if (IsWindow(dialog)) dialog_driver::Click(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(vu_FileOpenDialog(owner, "Många", "PATH", "NONE_FILTER", nullptr), 1);
-    EXPECT_STREQ(vu_OpenPath, "C:\\tidigare.txt");
-    EXPECT_STREQ(vu_OpenName, "tidigare.txt");
-    EXPECT_EQ(TextOf(owner), "C:\\tidigare.txt");
-    vu_WindowDestroy(owner);
-}
-
-TEST(FileOpen, UnterminatedInitialNameIsCutToTheBuffer)
-{
-    SKIP_UNDER_HEAP_CHECKER();
-    HWND owner = NewOwner();
-    std::memset(vu_OpenPath, 'x', sizeof vu_OpenPath);
-    std::string offered;
-    Driver driver(owner, [&](HWND dialog) {
-        offered = TextOf(GetDlgItem(dialog, kNameField));
-        dialog_driver::Click(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(vu_FileOpenDialog(owner, "Lång", "PATH", "NONE_FILTER", nullptr), 1);
-    EXPECT_EQ(std::string(vu_OpenPath), std::string(MAX_PATH - 1, 'x'));
-    EXPECT_EQ(TextOf(owner), std::string(MAX_PATH - 1, 'x'));
-    vu_WindowDestroy(owner);
-}
-
-TEST(FileSave, ChoosingANameFillsTheSaveBuffersOnly)
-{
-    SKIP_UNDER_HEAP_CHECKER();
-    HWND owner = NewOwner();
-    const std::string dir = vu_test::NewTempDir();
-    SetBuffer(vu_OpenPath, "C:\\orörd.txt");
-    Driver driver(owner, [&](HWND dialog) { Enter(dialog, dir + "ny.txt"); });
-    EXPECT_EQ(vu_FileSaveDialog(owner, "Spara som", "FILENAME", "TXT_FILTER", nullptr), 0);
-    ASSERT_TRUE(driver.found());
-    EXPECT_STRCASEEQ(vu_SavePath, (dir + "ny.txt").c_str());
-    EXPECT_STREQ(vu_SaveName, "ny.txt");
-    EXPECT_EQ(TextOf(owner), "ny.txt");
-    EXPECT_STREQ(vu_OpenPath, "C:\\or\xF6rd.txt");
-    vu_WindowDestroy(owner);
-}
-
-TEST(FileSave, CancelLeavesTheOwnersTextAlone)
-{
-    SKIP_UNDER_HEAP_CHECKER();
-    HWND owner = NewOwner();
-    SetBuffer(vu_SavePath, "C:\\sparad.txt");
-    SetWindowTextA(owner, "oförändrad");
-    Driver driver(owner, [](HWND dialog) { dialog_driver::Click(dialog, IDCANCEL); });
-    EXPECT_EQ(vu_FileSaveDialog(owner, "Spara", "PATH", "ALL_FILTER", nullptr), 1);
-    EXPECT_TRUE(driver.found());
-    EXPECT_EQ(TextOf(owner), "of\xF6r\xE4ndrad");
-    EXPECT_STREQ(vu_SavePath, "C:\\sparad.txt");
-    vu_WindowDestroy(owner);
-}
-
-TEST(FileSave, ReplacingAnExistingFileAsksFirst)
-{
-    SKIP_UNDER_HEAP_CHECKER();
-    HWND owner = NewOwner();
-    const std::string dir = vu_test::NewTempDir();
-    const std::string file = NewFile(dir, "finns.txt");
-    bool asked = false;
-    Driver driver(owner, [&](HWND dialog) {
-        SendMessageA(GetDlgItem(dialog, kNameField), WM_SETTEXT, 0,
-                     reinterpret_cast<LPARAM>(file.c_str()));
-        dialog_driver::Click(dialog, IDOK);
-        HWND question = dialog_driver::FindDialog(dialog);
-        asked = question != nullptr;
-        if (question) dialog_driver::Click(question, IDYES);
-    });
-    EXPECT_EQ(vu_FileSaveDialog(owner, "Spara", "PATH", "NONE_FILTER", nullptr), 0);
-    EXPECT_TRUE(asked);
-    EXPECT_STRCASEEQ(vu_SavePath, file.c_str());
-    vu_WindowDestroy(owner);
-}
-
-TEST(FileSave, OverlongNameIsNoChoice)
-{
-    SKIP_UNDER_HEAP_CHECKER();
-    HWND owner = NewOwner();
-    const std::string dir = vu_test::NewTempDir();
-    SetBuffer(vu_SavePath, "C:\\kort.txt");
-    SetBuffer(vu_SaveName, "kort.txt");
-    Driver driver(owner, [&](HWND dialog) {
-        Enter(dialog, dir + std::string(300, 'n') + ".txt");
-        if (IsWindow(dialog)) {
-            // Some platforms refuse the name with a message of their own first.
-            HWND refusal = dialog_driver::FindDialog(dialog, 500);
-            if (refusal) PostMessageA(refusal, WM_CLOSE, 0, 0);
-            dialog_driver::PollFor([&] { return !refusal || !IsWindow(refusal); });
-            dialog_driver::Click(dialog, IDCANCEL);
+    std::string many;
+    for (int i = 0; i < 6; ++i) many += "\"ett_ganska_langt_filnamn_som_inte_ryms_i_bufferten_" + std::to_string(i) + ".txt\" ";
+    const struct { const char* name; std::string typed; int result; std::string list; } rows[] = {
+        {"two files", "\"a.txt\" \"b.txt\"", 0, std::string("\0a.txt\0b.txt\0\0", 14)},
+        {"more than 260 characters", many, 1, ""},
+    };
+    Window owner("Flera");
+    const std::string dir = NewTempDir();
+    for (const char* file : {"a.txt", "b.txt"}) WriteFileBytes(dir + file, "x");
+    for (int i = 0; i < 6; ++i)
+        WriteFileBytes(dir + "ett_ganska_langt_filnamn_som_inte_ryms_i_bufferten_" + std::to_string(i) + ".txt", "x");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::strcpy(vu_OpenPath, "C:\\tidigare.txt");
+        std::strcpy(vu_OpenName, "tidigare.txt");
+        EXPECT_EQ(Choose(false, owner, "PATH", "NONE_FILTER", nullptr, [&](HWND dialog) {
+            Enter(dialog, dir);
+            Enter(dialog, row.typed);
+            if (IsWindow(dialog)) ClickItem(dialog, IDCANCEL);
+        }), row.result);
+        const std::string expected = row.result == 0 ? Folder(dir) + row.list : "C:\\tidigare.txt";
+        EXPECT_EQ(Lower(std::string(vu_OpenPath, expected.size())), Lower(expected));
+        if (row.result != 0) {
+            EXPECT_STREQ(vu_OpenName, "tidigare.txt");
         }
-    });
-    EXPECT_EQ(vu_FileSaveDialog(owner, "Spara", "PATH", "NONE_FILTER", nullptr), 1);
-    EXPECT_STREQ(vu_SavePath, "C:\\kort.txt");
-    EXPECT_STREQ(vu_SaveName, "kort.txt");
-    vu_WindowDestroy(owner);
+        EXPECT_STRCASEEQ(TextOf(owner).c_str(), row.result == 0 ? Folder(dir).c_str() : "C:\\tidigare.txt");
+    }
 }
 
-}  // namespace
+TEST(FileChooser, AnUnterminatedPathBufferIsOfferedCutToTheBuffer)
+{
+    Window owner("Lång");
+    std::memset(vu_OpenPath, 'x', MAX_PATH);
+    EXPECT_EQ(Choose(false, owner, "PATH", "NONE_FILTER", nullptr, [](HWND d) { ClickItem(d, IDCANCEL); }), 1);
+    EXPECT_EQ(TextOf(owner), std::string(MAX_PATH - 1, 'x'));
+}

@@ -1,207 +1,136 @@
-// Folder chooser: the real shell browser, a folder selected in it and OK or Cancel pressed,
-// the keywords' effect on what may be chosen, and the caller's buffer afterwards.
+// Folder chooser: the request each folder word gives the shell's browser (caught at the
+// browser's entry point), and the real browser with a folder or the computer selected and OK
+// or Cancel pressed: the caller's buffer afterwards.
 #include <gtest/gtest.h>
-#include <shlobj.h>
 
 #include <cstring>
-#include <string>
 
 #include "dialog_driver.h"
-#include "vu_test.h"
 
-namespace {
+#include <commctrl.h>
+#include <shellapi.h>
+#include <shlobj.h>
 
-using dialog_driver::Driver;
+using namespace vu_test;
 
-HWND NewOwner()
+// A jump at the start of a system entry point that sends its calls to another function.
+struct Detour {
+    BYTE* at;
+    BYTE saved[5], jump[5] = {0xE9};
+    Detour(const char* name, const void* to) : at(reinterpret_cast<BYTE*>(GetProcAddress(LoadLibraryA("shell32.dll"), name)))
+    {
+        std::memcpy(saved, at, 5);
+        const INT32 offset = static_cast<INT32>(reinterpret_cast<INT_PTR>(to) - reinterpret_cast<INT_PTR>(at + 5));
+        std::memcpy(jump + 1, &offset, 4);
+        Write(jump);
+    }
+    ~Detour() { Write(saved); }
+    void Write(const BYTE* bytes)
+    {
+        DWORD was = 0;
+        VirtualProtect(at, 5, PAGE_EXECUTE_READWRITE, &was);
+        std::memcpy(at, bytes, 5);
+        VirtualProtect(at, 5, was, &was);
+        FlushInstructionCache(GetCurrentProcess(), at, 5);
+    }
+};
+
+// What the toolkit handed the browser and what the browser wrote as the display name; the
+// real browser runs only while g_browse is set.
+static BROWSEINFOA g_request;
+static std::string g_title, g_display;
+static Detour* g_browse = nullptr;
+static PIDLIST_ABSOLUTE WINAPI CatchRequest(LPBROWSEINFOA request)
 {
-    return vu_WindowCreate(GetModuleHandleA(nullptr), vu_test::UniqueTitle("Mapp").c_str(), 70,
-                           70, 300, 200, "CLO");
+    g_request = *request;
+    g_title = request->lpszTitle;
+    if (g_browse == nullptr) return nullptr;
+    g_browse->Write(g_browse->saved);
+    PIDLIST_ABSOLUTE item = SHBrowseForFolderA(request);
+    g_browse->Write(g_browse->jump);
+    g_display.assign(request->pszDisplayName, strnlen(request->pszDisplayName, MAX_PATH));
+    return item;
+}
+static HRESULT WINAPI NoAllocator(IMalloc**) { return E_FAIL; }
+
+TEST(FolderDialog, FolderWordsGiveTheBrowseFlagsAndNoAllocatorGivesThree)
+{
+    const struct { const char* word; UINT flags; } rows[] = {
+        {"FILFOLDERS", BIF_BROWSEFORCOMPUTER}, {"PRINTERS", BIF_BROWSEFORPRINTER}, {"NONETWORK", BIF_DONTGOBELOWDOMAIN},
+        {"ANCESTOR", BIF_RETURNFSANCESTORS}, {"FILSYSTEM", BIF_RETURNONLYFSDIRS}, {"filsystem", 0}, {"", 0}, {nullptr, 0},
+    };
+    Window owner("Mappord");
+    char path[MAX_PATH] = "C:\\kvar";
+    {
+        Detour detour("SHBrowseForFolderA", reinterpret_cast<const void*>(&CatchRequest));
+        for (const auto& row : rows) {
+            g_request = BROWSEINFOA{};
+            EXPECT_EQ(vu_FolderDialog(owner, "Sök önskad mapp!", path, row.word), 1);
+            EXPECT_EQ(g_request.ulFlags, row.flags) << (row.word ? row.word : "(null)");
+            EXPECT_TRUE(g_request.hwndOwner == owner && g_request.pidlRoot == nullptr && g_request.lpfn == nullptr);
+            EXPECT_EQ(g_title + "|" + path, "S\xF6k \xF6nskad mapp!|C:\\kvar");
+        }
+    }
+    Detour detour("SHGetMalloc", reinterpret_cast<const void*>(&NoAllocator));
+    EXPECT_EQ(vu_FolderDialog(owner, "Ingen", path, "FILSYSTEM"), 3);
+    EXPECT_EQ(vu_FolderDialog(owner, "Ingen", nullptr, "FILSYSTEM"), 1);
 }
 
-std::string WithoutSlash(const std::string& dir) { return dir.substr(0, dir.size() - 1); }
-
 // The text of the tree item selected in the browser.
-std::string SelectedName(HWND dialog)
+static std::string Selected(HWND tree)
 {
-    HWND tree = GetDlgItem(dialog, 0x3741);
     char text[MAX_PATH] = {};
-    TVITEMA item = {};
-    item.mask = TVIF_TEXT;
-    item.hItem = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    if (item.hItem == nullptr || !SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
-        return "";
+    TVITEMA item = {TVIF_TEXT, reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0)), 0, 0,
+                    text, sizeof text, 0, 0, 0, 0};
+    SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
     return text;
 }
 
-// Asks the browser to select a folder by path, or the computer itself when path is empty.
-void RequestSelection(HWND dialog, const std::string& path)
+TEST(FolderDialog, AChosenFolderReplacesThePathAndCancelLeavesTheBufferAlone)
 {
-    if (path.empty()) {
-        LPITEMIDLIST computer = nullptr;
-        SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer);
-        SendMessageA(dialog, BFFM_SETSELECTIONA, FALSE, reinterpret_cast<LPARAM>(computer));
-        CoTaskMemFree(computer);
-    } else {
-        SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
-    }
-}
-
-// Selects the folder and waits until the tree shows it selected: a browser that has only
-// just appeared may still be filling its tree and answer the first request with its root.
-void Select(HWND dialog, const std::string& path)
-{
-    const std::string root = SelectedName(dialog);
-    const std::string name = path.substr(path.find_last_of('\\') + 1);
-    const auto selected = [&] {
-        const std::string now = SelectedName(dialog);
-        return path.empty() ? !now.empty() && now != root
-                            : lstrcmpiA(now.c_str(), name.c_str()) == 0;
+    LPITEMIDLIST computer = nullptr;
+    ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer), S_OK);
+    SHFILEINFOA info = {};
+    SHGetFileInfoA(reinterpret_cast<LPCSTR>(computer), 0, &info, sizeof info, SHGFI_PIDL | SHGFI_DISPLAYNAME);
+    // A folder on the desktop: the browser lists the desktop's folders from the start (a deeper
+    // one it would first have to unfold).
+    char desktop[MAX_PATH] = {};
+    ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop), S_OK);
+    const std::string folder = std::string(desktop) + "\\Kopior" + std::to_string(GetCurrentProcessId());
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    const struct { const char* name; const char* word; bool to_computer; int button; int result; } rows[] = {
+        {"a folder chosen", "FILSYSTEM", false, IDOK, 0},
+        {"cancelled", "FILSYSTEM", false, IDCANCEL, 1},
+        {"an item without a path: the browser's display name", "okänt", true, IDOK, 2},
     };
-    for (int attempt = 0; attempt < 5 && !selected(); ++attempt) {
-        RequestSelection(dialog, path);
-        dialog_driver::PollFor(selected, 1000);
+    Window owner("Mapp");
+    Detour detour("SHBrowseForFolderA", reinterpret_cast<const void*>(&CatchRequest));
+    g_browse = &detour;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        // The application hands over the open chooser's path: the file's name stays.
+        std::memset(vu_OpenPath, 0x5A, MAX_PATH);
+        std::strcpy(vu_OpenPath, "C:\\Data\\lista.txt");
+        std::strcpy(vu_OpenName, "lista.txt");
+        const std::string before(vu_OpenPath, MAX_PATH);
+        const std::string leaf = row.to_computer ? info.szDisplayName : folder.substr(folder.rfind('\\') + 1);
+        std::string selected;
+        DialogDriver driver([&](HWND dialog) {
+            HWND tree = GetDlgItem(dialog, 0x3741);
+            SendMessageA(dialog, BFFM_SETSELECTIONA, !row.to_computer,
+                         row.to_computer ? reinterpret_cast<LPARAM>(computer) : reinterpret_cast<LPARAM>(folder.c_str()));
+            WaitFor([&] { return lstrcmpiA((selected = Selected(tree)).c_str(), leaf.c_str()) == 0; }, 3000);
+            ClickItem(dialog, row.button);
+        }, owner);
+        EXPECT_EQ(vu_FolderDialog(owner, "Mapp", vu_OpenPath, row.word), row.result);
+        EXPECT_TRUE(driver.found() && !driver.gave_up());
+        EXPECT_STRCASEEQ(selected.c_str(), leaf.c_str());
+        // Cancelled: all of the buffer as it was, whatever the browser wrote into its display name.
+        const std::string expected = row.result == 1 ? before : row.result == 2 ? g_display : folder;
+        EXPECT_EQ(std::string(vu_OpenPath, row.result == 1 ? MAX_PATH : strnlen(vu_OpenPath, MAX_PATH)), expected);
+        EXPECT_STREQ(vu_OpenName, "lista.txt");
     }
+    g_browse = nullptr;
+    CoTaskMemFree(computer);
+    RemoveDirectoryA(folder.c_str());
 }
-
-struct FindText {
-    std::string text;
-    bool found;
-};
-
-BOOL CALLBACK MatchText(HWND child, LPARAM lparam)
-{
-    FindText* find = reinterpret_cast<FindText*>(lparam);
-    if (dialog_driver::TextOf(child) == find->text) find->found = true;
-    return !find->found;
-}
-
-TEST(FolderDialog, ChosenFolderLandsInTheBuffer)
-{
-    SKIP_UNDER_HEAP_CHECKER();
-    HWND owner = NewOwner();
-    const std::string folder = WithoutSlash(vu_test::NewTempDir());
-    char path[MAX_PATH] = "C:\\f\xF6re";
-    FindText title = {"S\xF6k \xF6nskad mapp!", false};
-    Driver driver(owner, [&](HWND dialog) {
-        EnumChildWindows(dialog, MatchText, reinterpret_cast<LPARAM>(&title));
-        Select(dialog, folder);
-        dialog_driver::Click(dialog, IDOK);
-    });
-    EXPECT_EQ(vu_FolderDialog(owner, "Sök önskad mapp!", path, "FILSYSTEM"), 0);
-    ASSERT_TRUE(driver.found());
-    EXPECT_TRUE(title.found);
-    EXPECT_STRCASEEQ(path, folder.c_str());
-    vu_WindowDestroy(owner);
-}
-
-TEST(FolderDialog, CancelLeavesTheBufferAsItWas)
-{
-    SKIP_UNDER_HEAP_CHECKER();
-    HWND owner = NewOwner();
-    const std::string folder = WithoutSlash(vu_test::NewTempDir());
-    for (const char* word : {"FILSYSTEM", "ANCESTOR", "okänt"}) {
-        char path[MAX_PATH];
-        std::memset(path, 0x5A, sizeof path);
-        std::strcpy(path, "C:\\or\xF6rd");
-        char before[MAX_PATH];
-        std::memcpy(before, path, sizeof path);
-        Driver driver(owner, [&](HWND dialog) {
-            Select(dialog, folder);
-            dialog_driver::Click(dialog, IDCANCEL);
-        });
-        EXPECT_EQ(vu_FolderDialog(owner, "Avbryt", path, word), 1);
-        EXPECT_TRUE(driver.found());
-        EXPECT_EQ(std::memcmp(path, before, sizeof path), 0) << word;
-    }
-    vu_WindowDestroy(owner);
-}
-
-TEST(FolderDialog, ItemWithoutAPathGivesItsDisplayName)
-{
-    SKIP_UNDER_HEAP_CHECKER();
-    HWND owner = NewOwner();
-    char path[MAX_PATH] = "C:\\f\xF6re";
-    Driver driver(owner, [&](HWND dialog) {
-        Select(dialog, "");
-        dialog_driver::Click(dialog, IDOK);
-    });
-    EXPECT_EQ(vu_FolderDialog(owner, "Dator", path, "unknown"), 2);
-    EXPECT_TRUE(driver.found());
-    EXPECT_NE(std::memchr(path, '\0', sizeof path), nullptr);
-    EXPECT_STRNE(path, "C:\\f\xF6re");
-    EXPECT_EQ(std::strchr(path, '\\'), nullptr) << path;
-    vu_WindowDestroy(owner);
-}
-
-TEST(FolderDialog, KeywordsDecideWhatMayBeChosen)
-{
-    SKIP_UNDER_HEAP_CHECKER();
-    HWND owner = NewOwner();
-    const std::string folder = WithoutSlash(vu_test::NewTempDir());
-    const struct {
-        const char* word;
-        std::string target;
-        bool may_choose;
-    } cases[] = {
-        {"FILSYSTEM", folder, true},  {"FILSYSTEM", "", false},  {"FILFOLDERS", folder, false},
-        {"filsystem", "", true},      {nullptr, "", true},       {"NONETWORK", folder, true},
-    };
-    for (const auto& c : cases) {
-        char path[MAX_PATH] = "";
-        bool enabled = false;
-        Driver driver(owner, [&](HWND dialog) {
-            Select(dialog, c.target);
-            enabled = IsWindowEnabled(GetDlgItem(dialog, IDOK)) != FALSE;
-            dialog_driver::Click(dialog, IDCANCEL);
-        });
-        EXPECT_EQ(vu_FolderDialog(owner, "Ord", path, c.word), 1);
-        EXPECT_EQ(enabled, c.may_choose) << (c.word ? c.word : "(null)") << " " << c.target;
-    }
-    vu_WindowDestroy(owner);
-}
-
-TEST(FolderDialog, OpenPathTakesTheFolderWhileOpenNameKeepsTheFile)
-{
-    SKIP_UNDER_HEAP_CHECKER();
-    HWND owner = NewOwner();
-    const std::string folder = WithoutSlash(vu_test::NewTempDir());
-    std::strcpy(vu_OpenPath, "C:\\Data\\lista.txt");
-    std::strcpy(vu_OpenName, "lista.txt");
-    Driver driver(owner, [&](HWND dialog) {
-        Select(dialog, folder);
-        dialog_driver::Click(dialog, IDOK);
-    });
-    EXPECT_EQ(vu_FolderDialog(owner, nullptr, vu_OpenPath, "FILSYSTEM"), 0);
-    EXPECT_STRCASEEQ(vu_OpenPath, folder.c_str());
-    EXPECT_STREQ(vu_OpenName, "lista.txt");
-    vu_WindowDestroy(owner);
-}
-
-TEST(FolderDialog, CancelWithoutChoosingKeepsTheBuffer)
-{
-    HWND owner = NewOwner();
-    char path[MAX_PATH];
-    std::memset(path, 0x5A, sizeof path);
-    std::strcpy(path, "C:\\kvar");
-    char before[MAX_PATH];
-    std::memcpy(before, path, sizeof path);
-    Driver driver(owner, [](HWND dialog) {
-        // As a user would: only once the browser shows its tree.
-        dialog_driver::PollFor([&] { return !SelectedName(dialog).empty(); });
-        dialog_driver::Click(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(vu_FolderDialog(owner, "Avbryt", path, "FILSYSTEM"), 1);
-    EXPECT_TRUE(driver.found());
-    EXPECT_EQ(std::memcmp(path, before, sizeof path), 0);
-    vu_WindowDestroy(owner);
-}
-
-TEST(FolderDialog, NullBufferShowsNothing)
-{
-    EXPECT_EQ(vu_FolderDialog(nullptr, "Ingen", nullptr, "FILSYSTEM"), 1);
-}
-
-}  // namespace

@@ -1,288 +1,120 @@
-// Message boxes: the plain OK box and the question box with its icon words, all button-set
-// words and the answer codes, each box read back and answered through its real buttons.
+// Message boxes read back and answered through their real buttons: every button-set word, the
+// Help relay, closing a box, the icon words and the plain box.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <string>
-#include <vector>
+#include <cstring>
 
 #include "dialog_driver.h"
-#include "idle_driver.h"
-#include "vu_test.h"
 
-namespace {
+using namespace vu_test;
 
-// The boxes are answered from the owner's own thread while their modal loop idles.
-using idle_driver::Driver;
+// Button letters: the platform's id and the toolkit's answer when pressed.
+const struct { char letter; int id, answer; } kButtons[] = {{'O', IDOK, 5}, {'C', IDCANCEL, 6}, {'A', IDABORT, 6},
+    {'R', IDRETRY, 3}, {'I', IDIGNORE, 2}, {'Y', IDYES, 4}, {'N', IDNO, 1}, {'H', IDHELP, 0}};
 
-HWND NewOwner()
+// A box as "caption|text|buttons left to right|default button", and its icon.
+static std::string Read(HWND box, HICON* icon = nullptr)
 {
-    return vu_WindowCreate(GetModuleHandleA(nullptr), vu_test::UniqueTitle("Ägare").c_str(), 50,
-                           50, 300, 200, "CLO");
-}
-
-// What a box showed: its buttons from left to right, the default button and the icon.
-struct Seen {
-    std::string caption;
-    std::string text;
-    std::vector<int> buttons;
-    int default_button = 0;
-    HICON icon = nullptr;
-    bool open_after_help = false;
-};
-
-BOOL CALLBACK CollectChild(HWND child, LPARAM lparam)
-{
-    std::vector<HWND>* children = reinterpret_cast<std::vector<HWND>*>(lparam);
-    if (IsWindowVisible(child)) children->push_back(child);
-    return TRUE;
-}
-
-Seen Read(HWND box)
-{
-    Seen seen;
-    seen.caption = dialog_driver::TextOf(box);
-    seen.text = dialog_driver::TextOf(GetDlgItem(box, 0xFFFF));
-    std::vector<HWND> children;
-    EnumChildWindows(box, CollectChild, reinterpret_cast<LPARAM>(&children));
-    std::vector<std::pair<int, int>> buttons;  // left edge, id
-    for (HWND child : children) {
-        char name[32] = {};
-        GetClassNameA(child, name, sizeof name);
-        const LONG style = GetWindowLongA(child, GWL_STYLE);
-        if (lstrcmpiA(name, "Button") == 0) {
-            RECT r;
-            GetWindowRect(child, &r);
-            buttons.push_back({r.left, GetDlgCtrlID(child)});
-            if ((style & 0x0F) == BS_DEFPUSHBUTTON) seen.default_button = GetDlgCtrlID(child);
-        } else if (lstrcmpiA(name, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON) {
-            seen.icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+    std::vector<std::pair<LONG, char>> at;
+    char default_button = '-';
+    for (HWND c : Children(box)) {
+        for (const auto& b : kButtons) {
+            if (ClassOf(c) != "Button" || GetDlgCtrlID(c) != b.id || !IsWindowVisible(c)) continue;
+            at.push_back({RectInParent(c).left, b.letter});
+            if ((StyleOf(c) & 0xF) == BS_DEFPUSHBUTTON) default_button = b.letter;
         }
+        if (icon && ClassOf(c) == "Static" && (StyleOf(c) & SS_TYPEMASK) == SS_ICON)
+            *icon = reinterpret_cast<HICON>(SendMessageA(c, STM_GETICON, 0, 0));
     }
-    std::sort(buttons.begin(), buttons.end());
-    for (const auto& b : buttons) seen.buttons.push_back(b.second);
-    return seen;
+    std::sort(at.begin(), at.end());
+    std::string seen = TextOf(box) + "|" + ItemText(box, 0xFFFF) + "|";
+    for (const auto& b : at) seen += b.second;
+    return seen + "|" + default_button;
 }
 
-// The toolkit's documented answer codes for the platform's button ids.
-int Documented(int button)
+// Shows a question box, reads it, lets act answer it; the toolkit's answer.
+static int Ask(HWND owner, const char* icon, const char* word, std::function<void(HWND)> act, std::string* seen, HICON* shown = nullptr)
 {
-    switch (button) {
-    case IDNO: return 1;
-    case IDIGNORE: return 2;
-    case IDRETRY: return 3;
-    case IDYES: return 4;
-    case IDOK: return 5;
-    case IDCANCEL: return 6;
-    case IDABORT: return 6;
-    }
-    return -1;
+    DialogDriver driver([&](HWND box) { *seen = Read(box, shown); act(box); }, owner);
+    const int answer = vu_MessageAsk(owner, "Fråga", "Vill du?", icon, word);
+    EXPECT_TRUE(driver.found() && !driver.gave_up());
+    return answer;
 }
 
-struct ButtonSet {
-    const char* word;
-    std::vector<int> buttons;  // left to right
-    int default_button;
-};
-
-const ButtonSet kSets[] = {
-    {"OK", {IDOK}, IDOK},
-    {"OK_help", {IDOK, IDHELP}, IDOK},
-    {"ok_HELP", {IDOK, IDHELP}, IDHELP},
-    {"OK_cancel", {IDOK, IDCANCEL}, IDOK},
-    {"ok_CANCEL", {IDOK, IDCANCEL}, IDCANCEL},
-    {"OK_cancel_help", {IDOK, IDCANCEL, IDHELP}, IDOK},
-    {"ok_CANCEL_help", {IDOK, IDCANCEL, IDHELP}, IDCANCEL},
-    {"ok_cancel_HELP", {IDOK, IDCANCEL, IDHELP}, IDHELP},
-    {"RETRY_cancel", {IDRETRY, IDCANCEL}, IDRETRY},
-    {"retry_CANCEL", {IDRETRY, IDCANCEL}, IDCANCEL},
-    {"RETRY_cancel_help", {IDRETRY, IDCANCEL, IDHELP}, IDRETRY},
-    {"retry_CANCEL_help", {IDRETRY, IDCANCEL, IDHELP}, IDCANCEL},
-    {"retry_cancel_HELP", {IDRETRY, IDCANCEL, IDHELP}, IDHELP},
-    {"YES_no", {IDYES, IDNO}, IDYES},
-    {"yes_NO", {IDYES, IDNO}, IDNO},
-    {"YES_no_help", {IDYES, IDNO, IDHELP}, IDYES},
-    {"yes_NO_help", {IDYES, IDNO, IDHELP}, IDNO},
-    {"yes_no_HELP", {IDYES, IDNO, IDHELP}, IDHELP},
-    {"YES_no_cancel", {IDYES, IDNO, IDCANCEL}, IDYES},
-    {"yes_NO_cancel", {IDYES, IDNO, IDCANCEL}, IDNO},
-    {"yes_no_CANCEL", {IDYES, IDNO, IDCANCEL}, IDCANCEL},
-    {"YES_no_cancel_help", {IDYES, IDNO, IDCANCEL, IDHELP}, IDYES},
-    {"yes_NO_cancel_help", {IDYES, IDNO, IDCANCEL, IDHELP}, IDNO},
-    {"yes_no_CANCEL_help", {IDYES, IDNO, IDCANCEL, IDHELP}, IDCANCEL},
-    {"yes_no_cancel_HELP", {IDYES, IDNO, IDCANCEL, IDHELP}, IDHELP},
-    {"CANCEL_retry_ignore", {IDABORT, IDRETRY, IDIGNORE}, IDABORT},
-    {"cancel_RETRY_ignore", {IDABORT, IDRETRY, IDIGNORE}, IDRETRY},
-    {"cancel_retry_IGNORE", {IDABORT, IDRETRY, IDIGNORE}, IDIGNORE},
-    {"CANCEL_retry_ignore_help", {IDABORT, IDRETRY, IDIGNORE, IDHELP}, IDABORT},
-    {"cancel_RETRY_ignore_help", {IDABORT, IDRETRY, IDIGNORE, IDHELP}, IDRETRY},
-    {"cancel_retry_IGNORE_help", {IDABORT, IDRETRY, IDIGNORE, IDHELP}, IDIGNORE},
-    {"cancel_retry_ignore_HELP", {IDABORT, IDRETRY, IDIGNORE, IDHELP}, IDHELP},
-};
-
-// Shows a question box, reads it, presses Help first when asked, then presses answer.
-int AskAndPress(HWND owner, const char* icon, const char* word, int answer, Seen* seen,
-                bool press_help = false, const char* caption = "Fråga", const char* text = "Ja?")
+TEST(MessageAsk, ButtonSetWordsShowTheirButtonsAndDefaultAndEachButtonAnswers)
 {
-    Driver driver(owner, [&](HWND box) {
-        *seen = Read(box);
-        if (press_help) {
-            SendMessageA(GetDlgItem(box, IDHELP), BM_CLICK, 0, 0);
-            seen->open_after_help = IsWindow(box) && IsWindowVisible(box);
-        }
-        if (answer == 0)
-            PostMessageA(box, WM_CLOSE, 0, 0);
-        else
-            dialog_driver::Click(box, answer);
-    });
-    const int result = vu_MessageAsk(owner, caption, text, icon, word);
-    EXPECT_TRUE(driver.found()) << word;
-    EXPECT_FALSE(driver.left_open()) << word;
-    return result;
-}
-
-TEST(MessageAsk, EveryButtonSetShowsItsButtonsDefaultAndAnswers)
-{
-    HWND owner = NewOwner();
-    for (const ButtonSet& set : kSets) {
-        const bool has_help = set.buttons.back() == IDHELP;
-        bool first = true;
-        for (int button : set.buttons) {
-            if (button == IDHELP) continue;
-            vu_test::ClearMessages();
-            Seen seen;
-            const int result = AskAndPress(owner, "NONE", set.word, button, &seen,
-                                           first && has_help);
-            EXPECT_EQ(result, Documented(button)) << set.word << " button " << button;
-            EXPECT_EQ(seen.buttons, set.buttons) << set.word;
-            EXPECT_EQ(seen.default_button, set.default_button) << set.word;
-            if (first && has_help) {
-                EXPECT_TRUE(seen.open_after_help) << set.word;
-                EXPECT_EQ(vu_test::CountMessages(WM_HELP, owner), 1) << set.word;
-            }
-            first = false;
-        }
-    }
-    vu_WindowDestroy(owner);
-}
-
-TEST(MessageAsk, IconWordsPickTheStandardIcons)
-{
-    HWND owner = NewOwner();
-    const struct {
-        const char* word;
-        LPCSTR icon;
-    } icons[] = {
-        {"EXCLAMATION", IDI_EXCLAMATION},
-        {"INFORMATION", IDI_ASTERISK},
-        {"QUESTION", IDI_QUESTION},
-        {"STOP", IDI_HAND},
+    const struct { const char* word; const char* buttons; } rows[] = {  // the default button last
+        {"OK", "O|O"}, {"OK_help", "OH|O"}, {"ok_HELP", "OH|H"}, {"OK_cancel", "OC|O"}, {"ok_CANCEL", "OC|C"},
+        {"OK_cancel_help", "OCH|O"}, {"ok_CANCEL_help", "OCH|C"}, {"ok_cancel_HELP", "OCH|H"},
+        {"RETRY_cancel", "RC|R"}, {"retry_CANCEL", "RC|C"}, {"RETRY_cancel_help", "RCH|R"},
+        {"retry_CANCEL_help", "RCH|C"}, {"retry_cancel_HELP", "RCH|H"}, {"YES_no", "YN|Y"}, {"yes_NO", "YN|N"},
+        {"YES_no_help", "YNH|Y"}, {"yes_NO_help", "YNH|N"}, {"yes_no_HELP", "YNH|H"}, {"YES_no_cancel", "YNC|Y"},
+        {"yes_NO_cancel", "YNC|N"}, {"yes_no_CANCEL", "YNC|C"}, {"YES_no_cancel_help", "YNCH|Y"},
+        {"yes_NO_cancel_help", "YNCH|N"}, {"yes_no_CANCEL_help", "YNCH|C"}, {"yes_no_cancel_HELP", "YNCH|H"},
+        {"CANCEL_retry_ignore", "ARI|A"}, {"cancel_RETRY_ignore", "ARI|R"}, {"cancel_retry_IGNORE", "ARI|I"},
+        {"CANCEL_retry_ignore_help", "ARIH|A"}, {"cancel_RETRY_ignore_help", "ARIH|R"},
+        {"cancel_retry_IGNORE_help", "ARIH|I"}, {"cancel_retry_ignore_HELP", "ARIH|H"},
+        {"yes_no", "O|O"}, {"YES_NO", "O|O"}, {"ok", "O|O"}, {"", "O|O"}, {nullptr, "O|O"},  // not a set: OK
     };
-    for (const auto& i : icons) {
-        Seen seen;
-        EXPECT_EQ(AskAndPress(owner, i.word, "OK", IDOK, &seen), 5);
-        EXPECT_EQ(seen.icon, LoadIconA(nullptr, i.icon)) << i.word;
+    Window owner("Fråga");
+    for (const auto& row : rows) {
+        const std::string buttons = std::string(row.buttons).substr(0, std::strcspn(row.buttons, "|"));
+        for (const auto& button : kButtons) {
+            if (button.letter == 'H' || buttons.find(button.letter) == std::string::npos) continue;
+            // Help first, on a set's first button: the box stays open and the owner hears of it once.
+            const bool help = buttons.back() == 'H' && button.letter == buttons[0];
+            bool open = false;
+            std::string seen;
+            ClearMessages();
+            const int answer = Ask(owner, nullptr, row.word, [&](HWND box) {
+                if (help) SendMessageA(GetDlgItem(box, IDHELP), BM_CLICK, 0, 0);
+                open = IsWindowVisible(box);
+                ClickItem(box, button.id);
+            }, &seen);
+            const std::string name = std::string(row.word ? row.word : "(null)") + " " + button.letter;
+            EXPECT_EQ(answer, button.answer) << name;
+            EXPECT_EQ(seen, std::string("Fr\xE5ga|Vill du?|") + row.buttons) << name;
+            EXPECT_EQ(std::to_string(open) + std::to_string(CountMessages(WM_HELP, owner)), help ? "11" : "10") << name;
+        }
     }
-    for (const char* word : {"Stop", "stop", "", "QUESTIONS"}) {
-        Seen seen;
-        EXPECT_EQ(AskAndPress(owner, word, "OK", IDOK, &seen), 5);
-        EXPECT_EQ(seen.icon, nullptr) << word;
+}
+
+TEST(MessageAsk, ClosingABoxWithOnlyOkAnswersOkAndIconWordsPickTheirIcons)
+{
+    const struct { const char* word; UINT message; WPARAM wparam; int answer; } closed[] = {
+        {"OK", WM_COMMAND, IDCANCEL, 5}, {"OK_help", WM_CLOSE, 0, 5}, {"okänt", WM_CLOSE, 0, 5},  // Escape sends IDCANCEL
+        {"OK_cancel", WM_COMMAND, IDCANCEL, 6}, {"yes_no_CANCEL", WM_CLOSE, 0, 6}};
+    const struct { const char* word; LPCSTR icon; } icons[] = {{"EXCLAMATION", IDI_EXCLAMATION},
+        {"INFORMATION", IDI_ASTERISK}, {"QUESTION", IDI_QUESTION}, {"STOP", IDI_HAND}, {"Stop", nullptr},
+        {"QUESTIONS", nullptr}, {nullptr, nullptr}};
+    Window owner("Stäng");
+    std::string seen;
+    for (const auto& row : closed)
+        EXPECT_EQ(Ask(owner, "STOP", row.word, [&](HWND box) { PostMessageA(box, row.message, row.wparam, 0); }, &seen),
+                  row.answer) << row.word;
+    for (const auto& row : icons) {
+        HICON icon = nullptr;
+        EXPECT_EQ(Ask(owner, row.word, "yes_NO", [](HWND box) { ClickItem(box, IDYES); }, &seen, &icon), 4);
+        EXPECT_EQ(icon, row.icon ? LoadIconA(nullptr, row.icon) : nullptr) << (row.word ? row.word : "(null)");
     }
-    Seen seen;
-    EXPECT_EQ(AskAndPress(owner, nullptr, "OK", IDOK, &seen), 5);
-    EXPECT_EQ(seen.icon, nullptr);
-    vu_WindowDestroy(owner);
 }
 
-TEST(MessageAsk, QuestionWithNoAsDefault)
+TEST(PlainBox, ShowsTheTextWithOneOkButtonAndOptionDEmptiesIt)
 {
-    HWND owner = NewOwner();
-    Seen seen;
-    EXPECT_EQ(AskAndPress(owner, "QUESTION", "yes_NO", IDYES, &seen, false, "Spara?",
-                          "Vill du spara ändringarna?"),
-              4);
-    EXPECT_EQ(seen.caption, "Spara?");
-    EXPECT_EQ(seen.text, "Vill du spara \xE4ndringarna?");
-    EXPECT_EQ(seen.icon, LoadIconA(nullptr, IDI_QUESTION));
-    EXPECT_EQ(seen.default_button, IDNO);
-    EXPECT_EQ(AskAndPress(owner, "QUESTION", "yes_NO", IDNO, &seen), 1);
-    vu_WindowDestroy(owner);
-}
-
-TEST(MessageAsk, UnknownButtonSetsGiveOneOkButton)
-{
-    HWND owner = NewOwner();
-    for (const char* word : {"yes_no", "YES_NO", "OK_CANCEL", "ok", "", "YES_no_"}) {
-        Seen seen;
-        EXPECT_EQ(AskAndPress(owner, "STOP", word, IDOK, &seen), 5) << word;
-        EXPECT_EQ(seen.buttons, std::vector<int>{IDOK}) << word;
+    const struct { const char* option; const char* after; } rows[] = {{"D", ""}, {"N", "Finns inga uppgifter"},
+        {"d", "Finns inga uppgifter"}, {"DD", "Finns inga uppgifter"}, {nullptr, "Finns inga uppgifter"}};
+    Window owner("Ruta");
+    for (const auto& row : rows) {
+        char text[] = "Finns inga uppgifter";
+        std::string seen;
+        HICON icon = nullptr;
+        DialogDriver driver([&](HWND box) { seen = Read(box, &icon); ClickItem(box, IDOK); }, owner);
+        EXPECT_EQ(vu_MessageBox(owner, "ini-fel", text, row.option), 0);
+        EXPECT_EQ(seen + (icon ? " icon" : "") + "|" + text, std::string("ini-fel|Finns inga uppgifter|O|O|") + row.after)
+            << (row.option ? row.option : "(null)");
     }
-    Seen seen;
-    EXPECT_EQ(AskAndPress(owner, "STOP", nullptr, IDOK, &seen), 5);
-    EXPECT_EQ(seen.buttons, std::vector<int>{IDOK});
-    vu_WindowDestroy(owner);
-}
-
-TEST(MessageAsk, ClosingTheBoxAnswersAsDocumented)
-{
-    HWND owner = NewOwner();
-    Seen seen;
-    // A box with only OK answers OK when closed; one with Cancel answers Cancel.
-    EXPECT_EQ(AskAndPress(owner, "STOP", "OK", 0, &seen), 5);
-    EXPECT_EQ(AskAndPress(owner, "STOP", "OK_help", 0, &seen), 5);
-    EXPECT_EQ(AskAndPress(owner, "STOP", "unknown", 0, &seen), 5);
-    EXPECT_EQ(AskAndPress(owner, "STOP", "OK_cancel", 0, &seen), 6);
-    EXPECT_EQ(AskAndPress(owner, "STOP", "yes_no_CANCEL", 0, &seen), 6);
-    vu_WindowDestroy(owner);
-}
-
-TEST(MessageAsk, NullTextsShowEmptyTexts)
-{
-    HWND owner = NewOwner();
-    Driver driver(owner, [&](HWND box) {
-        EXPECT_EQ(dialog_driver::TextOf(box), "");
-        dialog_driver::Click(box, IDOK);
-    });
-    EXPECT_EQ(vu_MessageAsk(owner, nullptr, nullptr, nullptr, nullptr), 5);
+    DialogDriver driver([](HWND box) { ClickItem(box, IDOK); }, owner);
+    EXPECT_EQ(vu_MessageBox(owner, nullptr, nullptr, "D"), 0);
     EXPECT_TRUE(driver.found());
-    vu_WindowDestroy(owner);
 }
-
-TEST(PlainBox, ShowsTextWithOneOkButtonAndOptionallyEmptiesIt)
-{
-    HWND owner = NewOwner();
-    for (const char* option : {"D", "N", "d", "DD", static_cast<const char*>(nullptr)}) {
-        char text[] = "Finns inga uppgifter i ini-filen";
-        Seen seen;
-        Driver driver(owner, [&](HWND box) {
-            seen = Read(box);
-            dialog_driver::Click(box, IDOK);
-        });
-        EXPECT_EQ(vu_MessageBox(owner, "ini-fel", text, option), 0);
-        ASSERT_TRUE(driver.found());
-        EXPECT_EQ(seen.caption, "ini-fel");
-        EXPECT_EQ(seen.text, "Finns inga uppgifter i ini-filen");
-        EXPECT_EQ(seen.buttons, std::vector<int>{IDOK});
-        EXPECT_EQ(seen.icon, nullptr);
-        const bool empties = option != nullptr && std::string(option) == "D";
-        EXPECT_EQ(std::string(text), empties ? "" : "Finns inga uppgifter i ini-filen")
-            << (option ? option : "(null)");
-    }
-    vu_WindowDestroy(owner);
-}
-
-TEST(PlainBox, NullTextsAreEmpty)
-{
-    HWND owner = NewOwner();
-    for (const char* option : {"D", "N"}) {
-        Driver driver(owner, [&](HWND box) {
-            EXPECT_EQ(dialog_driver::TextOf(GetDlgItem(box, 0xFFFF)), "");
-            PostMessageA(box, WM_CLOSE, 0, 0);
-        });
-        EXPECT_EQ(vu_MessageBox(owner, nullptr, nullptr, option), 0);
-        EXPECT_TRUE(driver.found());
-    }
-    vu_WindowDestroy(owner);
-}
-
-}  // namespace

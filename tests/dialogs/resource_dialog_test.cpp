@@ -1,71 +1,27 @@
 // The resource dialog: the template "MODAL_DIALOG" of this test program, shown with its
-// caption, ended by OK, Cancel or closing, and no dialog for a module without the template.
+// caption and ended by each way, and no dialog for a module without the template.
 #include <gtest/gtest.h>
 
-#include <string>
+#include "dialog_driver.h"
 
-#include "std_dialog_driver.h"
-#include "vu_test.h"
-
-namespace {
-
-using std_dialog::Click;
-using std_dialog::Driver;
-using std_dialog::Text;
-
-HWND Owner()
-{
-    const std::string title = vu_test::UniqueTitle("Resurs");
-    return vu_WindowCreate(GetModuleHandleA(nullptr), title.c_str(), 30, 30, 200, 100, "CLO");
-}
+using namespace vu_test;
 
 TEST(ResourceDialog, ShowsTheTemplateWithItsCaptionAndEndsByEachWay)
 {
-    HWND owner = Owner();
-    ASSERT_NE(owner, nullptr);
-    const auto click_ok = [](HWND dialog) { Click(dialog, IDOK); };
-    const auto click_cancel = [](HWND dialog) { Click(dialog, IDCANCEL); };
-    const auto close = [](HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); };
-    const auto escape = [](HWND dialog) {
-        PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-    };
-    const std::function<void(HWND)> ends[] = {click_ok, click_cancel, close, escape};
-    for (const auto& end : ends) {
+    const struct { const char* name; UINT message; WPARAM wparam; } rows[] = {
+        {"OK", WM_COMMAND, IDOK}, {"Cancel or Escape", WM_COMMAND, IDCANCEL}, {"closed", WM_CLOSE, 0}};
+    Window owner("Resurs");
+    for (const auto& row : rows) {
         std::string caption;
-        bool visible = false;
-        HWND dialog_owner = nullptr;
-        Driver driver(owner, [&](HWND dialog) {
-            caption = Text(dialog);
-            visible = IsWindowVisible(dialog) != 0;
-            dialog_owner = GetWindow(dialog, GW_OWNER);
-            end(dialog);
-        });
-        EXPECT_EQ(vu_ResourceDialog(owner), GetModuleHandleA(nullptr));
-        ASSERT_TRUE(driver.Join());
-        EXPECT_EQ(caption, "Tillverkad fr\xE5n dialog");
-        EXPECT_TRUE(visible);
-        EXPECT_EQ(dialog_owner, owner);
-        EXPECT_EQ(std_dialog::FindDialog(owner), nullptr);
+        DialogDriver driver([&](HWND d) { caption = TextOf(d); PostMessageA(d, row.message, row.wparam, 0); }, owner);
+        EXPECT_EQ(vu_ResourceDialog(owner), Self());
+        EXPECT_TRUE(driver.found() && !driver.gave_up()) << row.name;
+        EXPECT_EQ(caption, "Tillverkad fr\xE5n dialog") << row.name;
     }
-    DestroyWindow(owner);
+    // A window of a system library: that module has no such template.
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, GetModuleHandleA("kernel32.dll"), nullptr);
+    DialogDriver driver([](HWND d) { ClickItem(d, IDOK); });
+    EXPECT_EQ(vu_ResourceDialog(other), GetModuleHandleA("kernel32.dll"));
+    EXPECT_FALSE(driver.found());
+    DestroyWindow(other);
 }
-
-TEST(ResourceDialog, AModuleWithoutTheTemplateGetsNoDialog)
-{
-    // A window whose module is a system library: it has no such template.
-    HINSTANCE library = GetModuleHandleA("kernel32.dll");
-    HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                 library, nullptr);
-    ASSERT_NE(owner, nullptr);
-    bool shown = false;
-    Driver driver(owner, [&](HWND dialog) {
-        shown = true;
-        Click(dialog, IDOK);
-    });
-    EXPECT_EQ(vu_ResourceDialog(owner), library);
-    driver.Join();
-    EXPECT_FALSE(shown);
-    DestroyWindow(owner);
-}
-
-}  // namespace

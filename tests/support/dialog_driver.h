@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "query.h"
 #include "vu_test.h"
@@ -66,7 +67,13 @@ public:
     DialogDriver(const DialogDriver&) = delete;
     DialogDriver& operator=(const DialogDriver&) = delete;
 
-    // Whether a dialog showed and the action ran, and the dialog it ran on.
+    // Queues a further action for a box the dialog opens itself (an overwrite question, a
+    // refusal): once the previous action has run, act runs on the first visible dialog owned
+    // by the dialog that action ran on. Call it before the modal call starts.
+    void Then(std::function<void(HWND)> act) { next_.push_back(std::move(act)); }
+
+    // Whether a dialog showed and the action ran (the last queued one, after Then), and the
+    // dialog it ran on.
     bool found() const { return dialog_ != nullptr; }
     HWND dialog() const { return dialog_; }
     // Whether the driver had to close a dialog the action left open (or that never showed).
@@ -123,6 +130,13 @@ private:
                 busy_ = true;
                 act_(dialog_);  // may dispatch messages, and with them this timer again
                 busy_ = false;
+                if (!next_.empty()) {  // look for the box this dialog opens next
+                    owner_ = dialog_;
+                    act_ = std::move(next_.front());
+                    next_.erase(next_.begin());
+                    dialog_ = nullptr;
+                    started_ = now;
+                }
             } else if (now - started_ >= timeout_ms_ && !gave_up_) {
                 GiveUp();
             }
@@ -138,6 +152,7 @@ private:
     }
 
     std::function<void(HWND)> act_;
+    std::vector<std::function<void(HWND)>> next_;
     HWND owner_;
     DWORD timeout_ms_;
     std::string class_;
