@@ -1,5 +1,5 @@
-// What the tests of Vindrulen share: the settings file vindrul.ini where the program finds
-// it (its bare name in the Windows folder), written whole and read back key by key.
+// The settings file vindrul.ini of the tests of Vindrulen, where the program finds it (its
+// bare name in the Windows folder): written whole, read back key by key ("<none>": missing).
 #ifndef VINDRULEN_APP_TEST_H
 #define VINDRULEN_APP_TEST_H
 
@@ -14,11 +14,10 @@ namespace app_test {
 inline std::string IniPath()
 {
     char dir[MAX_PATH] = {};
-    GetWindowsDirectoryA(dir, MAX_PATH);
-    return std::string(dir) + "\\vindrul.ini";
+    return std::string(dir, GetWindowsDirectoryA(dir, MAX_PATH)) + "\\vindrul.ini";
 }
 
-// Replaces the settings file with these lines; the empty text removes it.
+// Replaces the settings file (or a folder in its place) with these lines; "" removes it.
 inline void WriteIni(const std::string& text)
 {
     SetFileAttributesA(IniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -27,7 +26,6 @@ inline void WriteIni(const std::string& text)
     if (!text.empty()) vu_test::WriteFileBytes(IniPath(), text);
 }
 
-// A key of the file as stored, or "<none>" when the key is missing.
 inline std::string IniValue(const char* section, const char* key)
 {
     char value[2048] = {};

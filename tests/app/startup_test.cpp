@@ -2,45 +2,25 @@
 // cannot be made.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "startup.h"
-#include "vu_test.h"
 
 namespace {
 
-TEST(CommandLineTail, SkipsTheProgramNameAndTheBlanksAfterIt)
+TEST(CommandLineTail, SkipsTheProgramNameAndTheSpacesAfterIt)
 {
-    EXPECT_STREQ(CommandLineTail("\"C:\\Program Files\\vindrulen.exe\" /x"), "/x");
-    EXPECT_STREQ(CommandLineTail("vindrulen   abc"), "abc");
-    EXPECT_STREQ(CommandLineTail("\"C:\\Program Files\\vindrulen.exe /x"),
-                 "\"C:\\Program Files\\vindrulen.exe /x");
-    EXPECT_STREQ(CommandLineTail("\"vindrulen.exe\"abc def"), "abc def");
-    EXPECT_STREQ(CommandLineTail("vindrulen"), "");
-    EXPECT_STREQ(CommandLineTail("\"vindrulen\"   "), "");
-    EXPECT_STREQ(CommandLineTail(""), "");
-    EXPECT_STREQ(CommandLineTail(nullptr), "");
-}
-
-TEST(CommandLineTail, OnlyTheSpaceIsABlank)
-{
-    // A tab neither ends the program name nor is skipped after it.
-    EXPECT_STREQ(CommandLineTail("vindrulen\tabc"), "");
-    EXPECT_STREQ(CommandLineTail("vindrulen \tabc"), "\tabc");
-    EXPECT_STREQ(CommandLineTail("\"vindrulen\"\t abc"), "\t abc");
-}
-
-TEST(CommandLineTail, TailPointsIntoTheLineItself)
-{
-    const char line[] = "\"C:\\v.exe\"  rest";
-    EXPECT_EQ(CommandLineTail(line), line + 12);
+    const struct { const char *line, *tail; } rows[] = {
+        {"\"C:\\Program Files\\vindrulen.exe\" /x", "/x"}, {"vindrulen   abc", "abc"},
+        {"\"vindrulen.exe\"abc def", "abc def"},          {"vindrulen", ""}, {"", ""},
+        {"\"C:\\Program Files\\vindrulen.exe /x", "\"C:\\Program Files\\vindrulen.exe /x"},
+        // Only the space is a blank: a tab neither ends the name nor is skipped after it.
+        {"vindrulen\tabc", ""}, {"vindrulen \tabc", "\tabc"}, {nullptr, ""},
+    };
+    for (const auto& row : rows) EXPECT_STREQ(CommandLineTail(row.line), row.tail) << row.line;
 }
 
 TEST(GuiMain, ExitsWithOneWhenTheMainWindowCannotBeMade)
 {
-    // A class of the main window's name already exists: the toolkit cannot register it,
-    // creates no window, and the program ends at once instead of waiting for a quit that
-    // would never come.
+    // A class of that name exists: no window, and the program ends at once (no quit would come).
     WNDCLASSA wc = {};
     wc.lpfnWndProc = DefWindowProcA;
     wc.hInstance = GetModuleHandleA(nullptr);
