@@ -1,7 +1,6 @@
-// The drawing calls on real windows, read back: text against the platform's own drawing
-// of it, font fields, lines, 3-D lines and frames, pixels, the draw area, bitmaps and icons.
-// draw_test.bmp: 12 x 7 pixels, pixel (x, y) of colour BitmapColour(x, y); draw_test.ico:
-// 32 x 32, left half red, right half blue, its top-left 8 x 8 transparent.
+// The drawing calls on real windows, read back: text against the platform's own drawing of it,
+// font fields, lines, frames, pixels, the draw area and pictures. draw_test.bmp: 12 x 7, pixel
+// (x, y) of colour BitmapColour(x, y); draw_test.ico: 32 x 32, red | blue, top-left 8 x 8 clear.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -35,8 +34,7 @@ HFONT FontWithTopBit()
 void Put(HDC dc, int x, int y, const char* text, COLORREF color, HFONT font, COLORREF back)
 {
     HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
-    SetTextColor(dc, color);
-    if (back) SetBkColor(dc, back); else SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, color), back ? void(SetBkColor(dc, back)) : void(SetBkMode(dc, TRANSPARENT));
     TextOutA(dc, x, y, text, lstrlenA(text));
     if (old) SelectObject(dc, old);
 }
@@ -88,13 +86,8 @@ TEST(Text, DrawsAsThePlatformDrawsTheSameText)
     DeleteObject(f), DeleteObject(high);
 }
 
-LOGFONTA Fields(HFONT font)
-{
-    LOGFONTA f = {};
-    GetObjectA(font, sizeof f, &f);
-    DeleteObject(font);
-    return f;
-}
+// The fields of a font, which is deleted.
+LOGFONTA Fields(HFONT font) { LOGFONTA f = {}; GetObjectA(font, sizeof f, &f); DeleteObject(font); return f; }
 
 TEST(Fonts, StyleCodesFixedFieldsAndPointHeights)
 {
@@ -157,8 +150,7 @@ TEST(Frame3D, PaintsTheWorkedPixelsAndLeavesTheGaps)
 // A pixel as a letter: W white, L light grey (170), D dark grey (130), K black, - background.
 char Letter(COLORREF c)
 {
-    return c == kWhite ? 'W' : c == RGB(170, 170, 170) ? 'L' : c == RGB(130, 130, 130) ? 'D'
-           : c == kBlack ? 'K' : c == kBg ? '-' : '?';
+    return c == kWhite ? 'W' : c == RGB(170, 170, 170) ? 'L' : c == RGB(130, 130, 130) ? 'D' : c == kBlack ? 'K' : c == kBg ? '-' : '?';
 }
 
 TEST(Line3D, EdgesByThicknessAndStyle)
@@ -212,8 +204,8 @@ TEST(Lines, PenStylesAndGapsAsThePlatformDrawsThem)
     // The draw area: "WINDOW" puts (0, 0) on the frame; other words than "CLIENT" keep it there.
     vu_SetDrawArea(w, "WINDOW"), vu_SetPixel(w, 0, 0, kBlue), vu_SetDrawArea(w, "client");
     vu_SetPixel(w, 1, 0, kBlue), vu_SetDrawArea(w, "CLIENT"), vu_SetPixel(w, 0, 1, kBlue);
-    EXPECT_EQ(Pixel(w, 0, 0, true) == kBlue && Pixel(w, 1, 0, true) == kBlue && Pixel(w, 0, 0) != kBlue, true);
-    EXPECT_EQ(Pixel(w, 0, 1), kBlue);
+    EXPECT_TRUE(Pixel(w, 0, 0, true) == kBlue && Pixel(w, 1, 0, true) == kBlue && Pixel(w, 0, 0) != kBlue &&
+                Pixel(w, 0, 1) == kBlue);
 }
 
 TEST(Pictures, BitmapsAndIconsFromTheModule)
@@ -230,8 +222,7 @@ TEST(Pictures, BitmapsAndIconsFromTheModule)
     EXPECT_EQ(Pixel(w, 10, 10) == BitmapColour(0, 0) && Pixel(w, 21, 16) == BitmapColour(11, 6), true);
     EXPECT_EQ(vu_DrawIcon(w, 150, 10, "TEST_ICON"), 0);
     const Pixels icon = Grab(w, 149, 9, 34, 34);
-    EXPECT_EQ(icon.Count(kRed) * 1000 + icon.Count(kBlue), 448512);  // 8 x 8 of the red transparent
-    EXPECT_EQ(icon.at(1, 1), kBg);
+    EXPECT_TRUE(icon.Count(kRed) == 16 * 32 - 64 && icon.Count(kBlue) == 16 * 32 && icon.at(1, 1) == kBg);
 
     EXPECT_EQ(vu_DrawSystemIcon(w, 10, 40, IDI_APPLICATION), 0);
     EXPECT_LT(Grab(w, 10, 40, 32, 32).Count(kBg), 32 * 32 - 50);

@@ -1,5 +1,4 @@
-// Top-level windows and their operations: classes, style words, show modes, restyling,
-// placing, border and sizing-frame words, title, repainting and colour.
+// Top-level windows and their operations: class, style, show, place, border, title and look.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -18,13 +17,9 @@ constexpr DWORD kFrameBits = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME 
 int Caption() { return GetSystemMetrics(SM_CYCAPTION); }
 DWORD Ex(HWND w) { return ExStyleOf(w) & ~WS_EX_WINDOWEDGE; }
 HWND Make(const char* style, int x = 40, int y = 50, int w = 180, int h = 90)
-{
-    return vu_WindowCreate(Self(), UniqueTitle("Fönster").c_str(), x, y, w, h, style);
-}
+{ return vu_WindowCreate(Self(), UniqueTitle("Fönster").c_str(), x, y, w, h, style); }
 std::string Four(long a, long b, long c, long d)
-{
-    return std::to_string(a) + " " + std::to_string(b) + " " + std::to_string(c) + " " + std::to_string(d);
-}
+{ return std::to_string(a) + " " + std::to_string(b) + " " + std::to_string(c) + " " + std::to_string(d); }
 // "left top width height" of the window rectangle.
 std::string Place(HWND w) { const RECT r = RectInParent(w); return Four(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 // 'H' hidden, 'I' minimised, 'X' maximised, 'N' shown normal.
@@ -69,13 +64,11 @@ TEST(WindowCreate, ClassNamesEmptyRepeatedAndLongTitles)
     HWND w = vu_WindowCreate(Self(), "", 0, 0, 100, 50, "CLO");
     EXPECT_EQ(ClassOf(w), "Class" + std::to_string(reinterpret_cast<LONG_PTR>(Self())));
     EXPECT_EQ(vu_WindowCreate(Self(), nullptr, 0, 0, 100, 50, "CLO"), nullptr);
-    vu_WindowDestroy(w);
-    // The class outlives its window: the title stays taken. A long title is cut.
+    vu_WindowDestroy(w);  // the class outlives its window: the title stays taken; a long title is cut
     const std::string title = UniqueTitle("L") + std::string(400, 'x');
     w = vu_WindowCreate(Self(), title.c_str(), 0, 0, 100, 50, "CLO");
     char name[300] = {};
-    GetClassNameA(w, name, sizeof name);
-    EXPECT_EQ(name, title.substr(0, 249));
+    EXPECT_EQ(std::string(name, GetClassNameA(w, name, sizeof name)), title.substr(0, 249));
     vu_WindowDestroy(w);
     EXPECT_EQ(vu_WindowCreate(Self(), title.c_str(), 0, 0, 100, 50, "NOLIST"), nullptr);
 }
@@ -98,14 +91,12 @@ TEST(WindowShowMode, EveryWordFromAStartingState)
     vu_WindowDestroy(w);
 }
 
-using Act = void (*)(HWND, int caption);
-
 TEST(WindowPlace, MoveResizeCentreAndHide)
 {
     ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN) * 10000 + GetSystemMetrics(SM_CYSCREEN), 10240768);
     HWND w = Make("CLO", 30, 40, 200, 100);
     const int c = Caption();
-    const struct { const char* name; Act act; int left, top, width, height; } rows[] = {
+    const struct { const char* name; void (*act)(HWND, int caption); int left, top, width, height; } rows[] = {
         {"move keep keep, then keep 60", [](HWND h, int) { vu_WindowMove(h, VU_KEEP, VU_KEEP), vu_WindowMove(h, VU_KEEP, 60); },
          30, 60, 200, 100 + c},
         {"move 75 keep", [](HWND h, int) { vu_WindowMove(h, 75, VU_KEEP); }, 75, 60, 200, 100 + c},
@@ -181,7 +172,7 @@ TEST(WindowLook, TextRedrawAndColour)
     }
     EXPECT_EQ(vu_WindowBackColor(w, RGB(0, 0x80, 0xFF)), 0);  // the window's own class
     UpdateWindow(w);
-    EXPECT_EQ(Pixel(w, 20, 20) == RGB(0, 0x80, 0xFF) && Pixel(other, 20, 20) == kBackground, true);
+    EXPECT_TRUE(Pixel(w, 20, 20) == RGB(0, 0x80, 0xFF) && Pixel(other, 20, 20) == kBackground);
 }
 
 }  // namespace
