@@ -5,6 +5,8 @@
 #                           fonts, a private Xvfb (unless keep_display=1 and DISPLAY is
 #                           set), one wineserver; a print queue unless with_cups=0
 #   harness_stop            stops the wineserver and the Xvfb (also called on exit)
+#   harness_window TITLE    the X id of the visible window of that title, once it shows
+#   harness_shot WID FILE   saves that window as a PNG once it has painted
 #   harness_cups_start DIR  (called by harness_start) a private CUPS daemon in DIR/cups whose
 #                           default printer writes PDF files into VU_PDF_DIR
 #   harness_cups_stop       (called by harness_stop) stops that daemon
@@ -162,4 +164,41 @@ harness_cups_stop() {
   if [ -n "$cups_queue" ]; then rm -f "/etc/cups/cups-pdf-$cups_queue.conf"; fi
   cups_pid=""
   cups_queue=""
+}
+
+# The window's X id once a visible window of that title shows (gives up after SECONDS,
+# default 10; a program's first window may take longer on a busy machine).
+harness_window() {
+  local id
+  id=$(timeout "${2:-10}" xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) || true
+  [ -n "$id" ] || { echo "harness: no window titled '$1'" >&2; return 1; }
+  echo "$id"
+}
+
+# The window's place and size on the screen, as WxH+X+Y.
+harness_geometry() {
+  local X Y WIDTH HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  echo "${WIDTH}x${HEIGHT}+${X}+${Y}"
+}
+
+# Saves the window as FILE (PNG) once it has painted: the screen under it is taken until two
+# captures in a row are alike and hold more than a few colours (gives up after 10 s).
+harness_shot() {
+  local wid=$1 file=$2 deadline=$((SECONDS + 10)) last="" next capture
+  capture=$(mktemp --suffix=.png)
+  while [ $SECONDS -lt $deadline ]; do
+    import -window root -crop "$(harness_geometry "$wid")" +repage "$capture"
+    next=$(convert "$capture" -format '%#' info:)
+    if [ "$next" = "$last" ] && [ "$(convert "$capture" -format '%k' info:)" -gt 4 ]; then
+      convert "$capture" -strip "$file"
+      rm -f "$capture"
+      echo "$file ($(harness_geometry "$wid"))"
+      return 0
+    fi
+    last=$next
+  done
+  rm -f "$capture"
+  echo "harness: $file never settled" >&2
+  return 1
 }

@@ -37,11 +37,10 @@ unset DISPLAY
 harness_start "$build_dir"
 echo "run: no display found; started a virtual display $DISPLAY (1024 x 768)"
 wine "$exe" >/dev/null 2>&1 &
-wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vindrulen$' | head -n 1)
-sleep 0.5  # let the window finish painting before the picture is taken
+wid=$(harness_window Vindrulen 30)
 shot_dir="$build_dir/screenshots"
 mkdir -p "$shot_dir"
-import -window root -crop 400x200+0+0 "$shot_dir/vindrulen.png"
+harness_shot "$wid" "$shot_dir/vindrulen.png" >/dev/null
 echo "run: screenshot of the window saved to $shot_dir/vindrulen.png"
 xdotool windowclose "$wid" 2>/dev/null || true
 wineserver -k >/dev/null 2>&1 || true
