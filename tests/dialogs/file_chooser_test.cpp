@@ -114,7 +114,7 @@ TEST(FileChooser, FilterWordsOfferTheirTypesAndTheFirstTypesPattern)
          "a.c|b.CPP"},
         {"OWN_FILTER", kOwn, own_types, "d.abc"},
         // Words outside the table keep the list of the call before (a copy: the caller's is gone).
-        {"own_filter", kOwn, own_types, "d.abc"},
+        {"own_filter", nullptr, own_types, "d.abc"},
         {nullptr, nullptr, own_types, "d.abc"},
         {"OWN_FILTER", nullptr, "", "a.c|b.CPP|c.txt|d.abc|e.wri"},
     };
@@ -144,17 +144,17 @@ TEST(FileChooser, FilterWordsOfferTheirTypesAndTheFirstTypesPattern)
 
 TEST(FileChooser, SeveralFilesGiveTheFolderAndEachNameUnlessTheyOverflowTheBuffer)
 {
+    const std::string dir = NewTempDir();
     std::string many;
-    for (int i = 0; i < 6; ++i) many += "\"ett_ganska_langt_filnamn_som_inte_ryms_i_bufferten_" + std::to_string(i) + ".txt\" ";
+    for (std::string name : {"a.txt", "b.txt", "0", "1", "2", "3", "4", "5"}) {
+        if (name.size() == 1) many += "\"" + (name = "ett_ganska_langt_filnamn_som_inte_ryms_i_bufferten_" + name + ".txt") + "\" ";
+        WriteFileBytes(dir + name, "x");
+    }
     const struct { const char* name; std::string typed; int result; std::string list; } rows[] = {
         {"two files", "\"a.txt\" \"b.txt\"", 0, std::string("\0a.txt\0b.txt\0\0", 14)},
         {"more than 260 characters", many, 1, ""},
     };
     Window owner("Flera");
-    const std::string dir = NewTempDir();
-    for (const char* file : {"a.txt", "b.txt"}) WriteFileBytes(dir + file, "x");
-    for (int i = 0; i < 6; ++i)
-        WriteFileBytes(dir + "ett_ganska_langt_filnamn_som_inte_ryms_i_bufferten_" + std::to_string(i) + ".txt", "x");
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         std::strcpy(vu_OpenPath, "C:\\tidigare.txt");
