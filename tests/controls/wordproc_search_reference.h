@@ -1,7 +1,6 @@
-// The editor's search worked the plain way, as a yardstick for the toolkit's own: at every
-// step the text is read again from the editor up to the window's end, the window is copied
-// into a compare buffer and compared with the platform's comparison. Slow on purpose
-// (quadratic in the text's length); shared by the search tests and the search benchmark.
+// The editor's search worked the plain way, a yardstick for the toolkit's own (tests and benchmark):
+// at every step the text is read again up to the window's end, the window copied into a compare
+// buffer and compared with the platform's comparison. Quadratic in the text's length on purpose.
 #ifndef VU_TESTS_WORDPROC_SEARCH_REFERENCE_H
 #define VU_TESTS_WORDPROC_SEARCH_REFERENCE_H
 
@@ -16,46 +15,27 @@
 
 namespace wordproc_reference {
 
-inline int Find(HWND editor, const char* text, int source, const char* direction,
-                const char* match)
+inline int Find(HWND editor, const char* text, int source, const char* direction, const char* match)
 {
-    bool match_case = match != nullptr && std::strcmp(match, "M") == 0;
-    std::string pattern = text != nullptr ? text : "";
-    if (source == 1) {
-        pattern = vu_FindRequest->lpstrFindWhat;
-        match_case = (vu_FindRequest->Flags & FR_MATCHCASE) != 0;
-    }
-    const bool down = direction != nullptr && std::strcmp(direction, "D") == 0;
-    const bool up = direction != nullptr && std::strcmp(direction, "U") == 0;
-
+    const bool match_case = source == 1 ? (vu_FindRequest->Flags & FR_MATCHCASE) != 0 : match && !std::strcmp(match, "M");
+    const std::string pattern = source == 1 ? vu_FindRequest->lpstrFindWhat : text ? text : "";
+    const long step = (direction && !std::strcmp(direction, "D")) - (direction && !std::strcmp(direction, "U"));
     const unsigned limit = static_cast<unsigned>(SendMessageA(editor, EM_GETLIMITTEXT, 0, 0));
-    std::vector<char> work(4 * static_cast<std::size_t>(limit) + 1);
-    const long n = static_cast<long>(
-        SendMessageA(editor, WM_GETTEXT, limit, reinterpret_cast<LPARAM>(work.data())));
-    if (n == 0) return 3;
-
-    DWORD sel_start = 0, sel_end = 0;
-    SendMessageA(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&sel_start),
-                 reinterpret_cast<LPARAM>(&sel_end));
-    long s = static_cast<long>(sel_start), e = static_cast<long>(sel_end);
+    std::vector<char> work(4 * static_cast<size_t>(limit) + 1);
+    const long n = static_cast<long>(SendMessageA(editor, WM_GETTEXT, limit, reinterpret_cast<LPARAM>(work.data())));
+    const DWORD selection = static_cast<DWORD>(SendMessageA(editor, EM_GETSEL, 0, 0));  // at most 65,535 characters
+    long s = LOWORD(selection), e = HIWORD(selection);
     const long m = static_cast<long>(pattern.size());
-    if (s == e) {
-        if (m == 0) return 2;
-        if (up) s -= m;
-        if (down) e += m;
-    }
+    if (n == 0 || (s == e && m == 0)) return n == 0 ? 3 : 2;
+    if (s == e) s -= step < 0 ? m : 0, e += step > 0 ? m : 0;
     // Both buffers as the algorithm takes them, with room for every window it reads.
-    std::vector<char> compare(4 * (static_cast<std::size_t>(m) + 1000) + (e - s) + 2);
-    std::vector<char> whole(4 * (static_cast<std::size_t>(n) + 1000) + e + 2);
+    std::vector<char> compare(4 * (static_cast<size_t>(m) + 1000) + (e - s) + 2), whole(4 * (static_cast<size_t>(n) + 1000) + e + 2);
     for (long i = 0; i < n; ++i) {
-        if (down) ++s, ++e;
-        if (up) --s, --e;
+        s += step, e += step;
         if (s < 0) return -1;
         GetWindowTextA(editor, whole.data(), static_cast<int>(e + 1));
-        std::memcpy(compare.data(), whole.data() + s, static_cast<std::size_t>(e - s + 1));
-        const int order = match_case ? lstrcmpA(compare.data(), pattern.c_str())
-                                     : lstrcmpiA(compare.data(), pattern.c_str());
-        if (order == 0) {
+        std::memcpy(compare.data(), whole.data() + s, static_cast<size_t>(e - s + 1));
+        if ((match_case ? lstrcmpA : lstrcmpiA)(compare.data(), pattern.c_str()) == 0) {
             SendMessageA(editor, EM_SETSEL, static_cast<WPARAM>(s), static_cast<LPARAM>(e));
             SendMessageA(editor, EM_SCROLLCARET, 0, 0);
             return 0;
