@@ -1,0 +1,322 @@
+// The standard dialogs read back and completed through their real controls: message boxes
+// (button-set, icon and option words, the Help relay, closing), the find dialog and its
+// messages, the colour, font, print and resource dialogs, the cursor queries and posting.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "dialog_driver.h"
+
+#include <commdlg.h>
+
+using namespace vu_test;
+
+// Button letters: the platform's id and the toolkit's answer when pressed.
+const struct { char letter; int id, answer; } kButtons[] = {{'O', IDOK, 5}, {'C', IDCANCEL, 6}, {'A', IDABORT, 6},
+    {'R', IDRETRY, 3}, {'I', IDIGNORE, 2}, {'Y', IDYES, 4}, {'N', IDNO, 1}, {'H', IDHELP, 0}};
+
+// A box as "caption|text|buttons left to right|default button", and its icon.
+static std::string Read(HWND box, HICON* icon)
+{
+    std::vector<std::pair<LONG, char>> at;
+    char default_button = '-';
+    for (HWND c : Children(box)) {
+        for (const auto& b : kButtons)
+            if (ClassOf(c) == "Button" && GetDlgCtrlID(c) == b.id && IsWindowVisible(c)) {
+                at.push_back({RectInParent(c).left, b.letter});
+                if ((StyleOf(c) & 0xF) == BS_DEFPUSHBUTTON) default_button = b.letter;
+            }
+        if (ClassOf(c) == "Static" && (StyleOf(c) & SS_TYPEMASK) == SS_ICON) *icon = (HICON)SendMessageA(c, STM_GETICON, 0, 0);
+    }
+    std::sort(at.begin(), at.end());
+    std::string seen = TextOf(box) + "|" + ItemText(box, 0xFFFF) + "|";
+    for (const auto& b : at) seen += b.second;
+    return seen + "|" + default_button;
+}
+
+// Shows a question box, reads it into seen and icon, lets act answer it; the toolkit's answer.
+static int Ask(HWND owner, const char* icon_word, const char* word, std::function<void(HWND)> act, std::string* seen,
+               HICON* icon)
+{
+    DialogDriver driver([&](HWND box) { *seen = Read(box, icon); act(box); }, owner);
+    const int answer = vu_MessageAsk(owner, "Fråga", "Vill du?", icon_word, word);
+    EXPECT_TRUE(driver.found() && !driver.gave_up());
+    return answer;
+}
+
+TEST(MessageAsk, ButtonSetWordsShowTheirButtonsAndDefaultAndEachButtonAnswers)
+{
+    const struct { const char* word; const char* buttons; } rows[] = {  // the default button last
+        {"OK", "O|O"}, {"OK_help", "OH|O"}, {"ok_HELP", "OH|H"}, {"OK_cancel", "OC|O"}, {"ok_CANCEL", "OC|C"},
+        {"OK_cancel_help", "OCH|O"}, {"ok_CANCEL_help", "OCH|C"}, {"ok_cancel_HELP", "OCH|H"}, {"RETRY_cancel", "RC|R"},
+        {"retry_CANCEL", "RC|C"}, {"RETRY_cancel_help", "RCH|R"}, {"retry_CANCEL_help", "RCH|C"},
+        {"retry_cancel_HELP", "RCH|H"}, {"YES_no", "YN|Y"}, {"yes_NO", "YN|N"}, {"YES_no_help", "YNH|Y"},
+        {"yes_NO_help", "YNH|N"}, {"yes_no_HELP", "YNH|H"}, {"YES_no_cancel", "YNC|Y"}, {"yes_NO_cancel", "YNC|N"},
+        {"yes_no_CANCEL", "YNC|C"}, {"YES_no_cancel_help", "YNCH|Y"}, {"yes_NO_cancel_help", "YNCH|N"},
+        {"yes_no_CANCEL_help", "YNCH|C"}, {"yes_no_cancel_HELP", "YNCH|H"}, {"CANCEL_retry_ignore", "ARI|A"},
+        {"cancel_RETRY_ignore", "ARI|R"}, {"cancel_retry_IGNORE", "ARI|I"}, {"CANCEL_retry_ignore_help", "ARIH|A"},
+        {"cancel_RETRY_ignore_help", "ARIH|R"}, {"cancel_retry_IGNORE_help", "ARIH|I"},
+        {"cancel_retry_ignore_HELP", "ARIH|H"}, {"yes_no", "O|O"}, {"YES_NO", "O|O"}, {"", "O|O"}, {nullptr, "O|O"},
+    };
+    Window owner("Fråga");
+    for (const auto& row : rows) {
+        const std::string buttons = std::string(row.buttons).substr(0, std::string(row.buttons).find('|'));
+        for (const auto& button : kButtons) {
+            if (button.letter == 'H' || buttons.find(button.letter) == std::string::npos) continue;
+            // Help first, on a set's first button: the box stays open and the owner hears of it once.
+            const bool help = buttons.back() == 'H' && button.letter == buttons[0];
+            bool open = false;
+            std::string seen, name = std::string(row.word ? row.word : "(null)") + " " + button.letter;
+            HICON icon = nullptr;
+            ClearMessages();
+            EXPECT_EQ(Ask(owner, nullptr, row.word, [&](HWND box) {
+                if (help) SendMessageA(GetDlgItem(box, IDHELP), BM_CLICK, 0, 0);
+                open = IsWindowVisible(box);
+                ClickItem(box, button.id);
+            }, &seen, &icon), button.answer) << name;
+            EXPECT_EQ(seen, std::string("Fr\xE5ga|Vill du?|") + row.buttons) << name;
+            EXPECT_EQ(std::to_string(open) + std::to_string(CountMessages(WM_HELP, owner)), help ? "11" : "10") << name;
+        }
+    }
+}
+
+TEST(MessageAsk, ClosingABoxWithOnlyOkAnswersOkAndIconWordsPickTheirIcons)
+{
+    const struct { const char* word; UINT message; WPARAM wparam; int answer; } closed[] = {
+        {"OK", WM_COMMAND, IDCANCEL, 5}, {"OK_help", WM_CLOSE, 0, 5}, {"okänt", WM_CLOSE, 0, 5},  // Escape: IDCANCEL
+        {"OK_cancel", WM_COMMAND, IDCANCEL, 6}, {"yes_no_CANCEL", WM_CLOSE, 0, 6}};
+    const struct { const char* word; LPCSTR icon; } icons[] = {{"EXCLAMATION", IDI_EXCLAMATION},
+        {"INFORMATION", IDI_ASTERISK}, {"QUESTION", IDI_QUESTION}, {"STOP", IDI_HAND}, {"Stop", nullptr},
+        {"QUESTIONS", nullptr}, {nullptr, nullptr}};
+    Window owner("Stäng");
+    std::string seen;
+    HICON icon = nullptr;
+    for (const auto& row : closed)
+        EXPECT_EQ(Ask(owner, "STOP", row.word, [&](HWND box) { PostMessageA(box, row.message, row.wparam, 0); }, &seen,
+                      &icon), row.answer) << row.word;
+    for (const auto& row : icons) {
+        icon = nullptr;
+        EXPECT_EQ(Ask(owner, row.word, "yes_NO", [](HWND box) { ClickItem(box, IDYES); }, &seen, &icon), 4);
+        EXPECT_EQ(icon, row.icon ? LoadIconA(nullptr, row.icon) : nullptr) << (row.word ? row.word : "(null)");
+    }
+}
+
+TEST(PlainBox, ShowsTheTextWithOneOkButtonAndOptionDEmptiesIt)
+{
+    const struct { const char* option; const char* after; } rows[] = {{"D", ""}, {"N", "Finns inga uppgifter"},
+        {"d", "Finns inga uppgifter"}, {"DD", "Finns inga uppgifter"}, {nullptr, "Finns inga uppgifter"}};
+    Window owner("Ruta");
+    for (const auto& row : rows) {
+        char text[] = "Finns inga uppgifter";
+        std::string seen;
+        HICON icon = nullptr;
+        DialogDriver driver([&](HWND box) { seen = Read(box, &icon); ClickItem(box, IDOK); }, owner);
+        EXPECT_EQ(vu_MessageBox(owner, "ini-fel", text, row.option), 0);
+        EXPECT_EQ(seen + (icon ? " icon" : "") + "|" + text, std::string("ini-fel|Finns inga uppgifter|O|O|") + row.after)
+            << (row.option ? row.option : "(null)");
+    }
+    DialogDriver driver([](HWND box) { ClickItem(box, IDOK); }, owner);
+    EXPECT_EQ(vu_MessageBox(owner, nullptr, nullptr, "D"), 0);
+    EXPECT_TRUE(driver.found());
+}
+
+constexpr int kFindWhat = 0x480, kWholeWord = 0x410, kUp = 0x420, kUpCommand = 201, kDownCommand = 202;
+static const UINT kFindMessage = RegisterWindowMessageA(FINDMSGSTRINGA);
+
+// The commands posted to the owner since the last call.
+static std::vector<WPARAM> Commands(HWND owner)
+{
+    PumpMessages();
+    std::vector<WPARAM> ids;
+    for (const Message& m : Messages()) if (m.window == owner && m.message == WM_COMMAND) ids.push_back(m.wparam);
+    ClearMessages();
+    return ids;
+}
+
+TEST(FindDialog, StartsWithTheSelectionUpTo256CharactersAndFindNextPostsItsDirection)
+{
+    const struct { const char* name; int start, end; bool opens; std::string text; } rows[] = {
+        {"no selection: empty", 3, 3, true, ""}, {"exactly 256", 10, 266, true, std::string(256, 'q')},
+        {"257: nothing opens", 10, 267, false, ""}, {"300: nothing opens", 10, 310, false, ""},
+        {"three characters far into a long text", 5000, 5003, true, "abc"},  // stays open for Find Next
+    };
+    Window owner("Sök");
+    HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD, 5, 5, 200, 24, owner, nullptr, Self(), nullptr);
+    SendMessageA(edit, EM_LIMITTEXT, 0, 0);
+    SetWindowTextA(edit, std::string(6000, 'q').replace(5000, 3, "abc").c_str());
+    HWND dialog = nullptr;
+    SetMainWindowHandler([&](HWND window, UINT message, WPARAM, LPARAM lparam, LRESULT*) {
+        if (window == owner && message == kFindMessage)
+            vu_FindMessage(owner, dialog, edit, lparam, message, kUpCommand, kDownCommand);
+        return false;
+    });
+    for (const auto& row : rows) {
+        SendMessageA(edit, EM_SETSEL, row.start, row.end);
+        if (dialog) DestroyWindow(dialog);
+        dialog = vu_FindDialog(owner, edit);
+        EXPECT_EQ(TopWindows("#32770", 0, owner), row.opens ? std::vector<HWND>{dialog} : std::vector<HWND>{}) << row.name;
+        if (!row.opens) continue;
+        EXPECT_EQ(ItemText(dialog, kFindWhat) + (IsWindowVisible(GetDlgItem(dialog, kWholeWord)) ? " word" : ""),
+                      row.text) << row.name;
+    }
+    // Find Next as the dialog starts (Down), then with Up chosen.
+    Commands(owner);
+    for (int button : {IDOK, kUp, IDOK}) SendMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
+    EXPECT_EQ(Commands(owner), (std::vector<WPARAM>{kDownCommand, kUpCommand}));
+    DestroyWindow(dialog);
+    SetMainWindowHandler(nullptr);
+}
+
+TEST(FindMessage, FlagsPickTheCommandAndMoreThan256CharactersCloseTheDialog)
+{
+    // The text has no terminator within the lengths given: it is read no further than its length.
+    const struct { const char* name; DWORD flags; WORD length; int answer; WPARAM command; } rows[] = {
+        {"down", FR_DOWN | FR_FINDNEXT, 0, 1, kDownCommand}, {"up: find next only", FR_FINDNEXT, 0, 1, kUpCommand},
+        {"whole word", FR_WHOLEWORD, 0, 1, kDownCommand}, {"match case", FR_MATCHCASE, 0, 1, kUpCommand},
+        {"no flags", 0, 0, 0, 0}, {"closing", FR_DIALOGTERM | FR_DOWN, 0, 0, 0},
+        {"256 characters", FR_DOWN, 256, 1, kDownCommand}, {"257 characters", FR_DOWN, 257, 2, 0},
+    };
+    Window owner("Flaggor");
+    std::string text(600, 'z');
+    for (const auto& row : rows) {
+        HWND dialog = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, Self(), nullptr);
+        FINDREPLACEA request = {sizeof request, owner, nullptr, row.flags, row.length ? &text[0] : nullptr, nullptr,
+                                row.length, 0, 0, nullptr, nullptr};
+        Commands(owner);
+        EXPECT_EQ(vu_FindMessage(owner, dialog, nullptr, (LPARAM)&request, kFindMessage, kUpCommand, kDownCommand),
+                  row.answer) << row.name;
+        EXPECT_EQ(Commands(owner), row.command ? std::vector<WPARAM>{row.command} : std::vector<WPARAM>{}) << row.name;
+        EXPECT_EQ(vu_FindRequest == &request && IsWindow(dialog) == (row.answer != 2), true) << row.name;
+        DestroyWindow(dialog);
+    }
+    EXPECT_EQ(vu_FindMessage(owner, nullptr, nullptr, 1, kFindMessage, 1, 2), 0);  // no dialog
+    EXPECT_EQ(vu_FindMessage(owner, owner, nullptr, 1, WM_COMMAND, 1, 2), 0);      // another message
+    EXPECT_EQ(vu_FindMessage(owner, owner, nullptr, 0, kFindMessage, 1, 2), 0);    // no record
+    EXPECT_TRUE(Commands(owner).empty());
+}
+
+TEST(ColorDialog, StartsWhiteAndOpenAndReturnsTheColourOrZeroKeepingTheCustomColours)
+{
+    constexpr int kFields[] = {0x2C2, 0x2C3, 0x2C4}, kAddCustom = 0x2C8, kDefineCustom = 0x2CF;
+    const struct { const char* typed[3]; COLORREF answer; } rows[] = {{{"10", "20", "30"}, RGB(10, 20, 30)}, {{}, 0}};
+    Window owner("Färg");
+    for (COLORREF& c : vu_CustomColors) c = 0;
+    for (const auto& row : rows) {
+        std::string shown;
+        DialogDriver driver([&](HWND d) {
+            for (int id : kFields) shown += ItemText(d, id) + ",";
+            shown += IsWindowEnabled(GetDlgItem(d, kDefineCustom)) ? "closed" : "open";
+            if (!row.answer) return ClickItem(d, IDCANCEL);
+            for (int i = 0; i < 3; ++i) SetItemText(d, kFields[i], row.typed[i]);
+            SendMessageA(GetDlgItem(d, kAddCustom), BM_CLICK, 0, 0);
+            ClickItem(d, IDOK);
+        }, owner);
+        EXPECT_EQ(vu_ColorDialog(owner), row.answer);
+        EXPECT_EQ(shown, "255,255,255,open");
+        EXPECT_EQ(vu_CustomColors[0], RGB(10, 20, 30));
+    }
+}
+
+TEST(FontDialog, WordsShowTheEffectsAndHideTheScriptsAndTheChoiceMakesANewFont)
+{
+    constexpr int kFace = 0x470, kStyle = 0x471, kSize = 0x472, kStrikeOut = 0x410, kColor = 0x473, kScript = 0x474;
+    const struct { const char* effects; const char* script; bool effects_shown, script_enabled; } rows[] = {
+        {"ON", "OFF", true, false}, {"on", "off", false, true}, {"OFF", "ON", false, true}, {nullptr, nullptr, false, true}};
+    Window owner("Typsnitt");
+    HFONT start = CreateFontA(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Liberation Sans");
+    HDC screen = GetDC(nullptr);
+    const LONG height = -MulDiv(24, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    LOGFONTA lf = {};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.effects ? row.effects : "(null)");
+        std::string seen;
+        DialogDriver driver([&](HWND d) {
+            const bool effects = IsWindowVisible(GetDlgItem(d, kStrikeOut)) && IsWindowVisible(GetDlgItem(d, kColor));
+            seen = ItemText(d, kFace) + (effects ? " effects" : "") + (IsWindowEnabled(GetDlgItem(d, kScript)) ? " script" : "");
+            if (!ChooseEntry(d, kFace, "Liberation Serif") || !ChooseEntry(d, kStyle, "Bold Italic") || !ChooseEntry(d, kSize, "24"))
+                seen += " no choice";
+            if (effects) SendMessageA(GetDlgItem(d, kStrikeOut), BM_CLICK, 0, 0);
+            ClickItem(d, IDOK);
+        }, owner);
+        HFONT chosen = vu_FontDialog(owner, row.effects, row.script, start);
+        EXPECT_EQ(seen, std::string("Liberation Sans") + (row.effects_shown ? " effects" : "") + (row.script_enabled ? " script" : ""));
+        ASSERT_NE(chosen, start);
+        GetObjectA(chosen, sizeof lf, &lf);
+        EXPECT_EQ(std::string(lf.lfFaceName) + " " + std::to_string(lf.lfWeight) + " " + std::to_string(lf.lfItalic) + " " +
+                  std::to_string(lf.lfHeight - height) + " " + std::to_string(lf.lfStrikeOut), std::string("Liberation Serif 700 1 0 ") + (row.effects_shown ? "1" : "0"));
+        DeleteObject(chosen);
+    }
+    DialogDriver driver([](HWND d) { ClickItem(d, IDCANCEL); }, owner);
+    EXPECT_EQ(vu_FontDialog(owner, "ON", "OFF", start), start);
+    GetObjectA(start, sizeof lf, &lf);
+    EXPECT_EQ(lf.lfHeight, -16);  // the given font is left to its owner
+    DeleteObject(start);
+}
+
+TEST(PrintDialog, OwnedByTheWindowsOwnerAndConfirmedGivesThePrintersContext)
+{
+    Window top("Utskrift");
+    HWND child = vu_Button(top, 10, 10, 80, 24, "Skriv ut", "C", "NORMAL", 300);
+    for (int button : {IDCANCEL, IDOK}) {
+        std::string seen;
+        DialogDriver driver([&](HWND d) {
+            seen = TextOf(d) + "|" + ItemText(d, 0x482) + (IsWindowVisible(GetDlgItem(d, 0x410)) ? "|to file" : "");
+            ClickItem(d, button);
+        }, top);  // the child's owner
+        EXPECT_EQ(vu_PrintDialog(child), button == IDOK ? 1 : 0) << button;
+        EXPECT_EQ(seen, "Print|1");  // one copy; printing to a file hidden
+        EXPECT_EQ(vu_PrintRequest.hDC ? GetDeviceCaps(vu_PrintRequest.hDC, TECHNOLOGY) : 0, button == IDOK ? DT_RASPRINTER : 0);
+    }
+}
+
+TEST(ResourceDialog, ShowsTheTemplateWithItsCaptionAndEndsByEachWay)
+{
+    const struct { const char* name; UINT message; WPARAM wparam; } rows[] = {
+        {"OK", WM_COMMAND, IDOK}, {"Cancel or Escape", WM_COMMAND, IDCANCEL}, {"closed", WM_CLOSE, 0}};
+    Window owner("Resurs");
+    for (const auto& row : rows) {
+        std::string caption;
+        DialogDriver driver([&](HWND d) { caption = TextOf(d); PostMessageA(d, row.message, row.wparam, 0); }, owner);
+        EXPECT_EQ(vu_ResourceDialog(owner), Self());
+        EXPECT_TRUE(driver.found() && !driver.gave_up()) << row.name;
+        EXPECT_EQ(caption, "Tillverkad fr\xE5n dialog") << row.name;
+    }
+    // A window of a system library: that module has no such template.
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, GetModuleHandleA("kernel32.dll"), nullptr);
+    DialogDriver driver([](HWND d) { ClickItem(d, IDOK); });
+    EXPECT_EQ(vu_ResourceDialog(other), GetModuleHandleA("kernel32.dll"));
+    EXPECT_FALSE(driver.found());
+    DestroyWindow(other);
+}
+
+TEST(Cursor, InsideOnlyStrictlyWithinTheEdgesAndThePositionInQuery)
+{
+    // The rectangle at 10, 20, 30 wide, 40 high: its edges are x 10 and 40, y 20 and 60.
+    const struct { int x, y, w, h, cx, cy, expected; } rows[] = {{10, 20, 30, 40, 10, 30, 0}, {10, 20, 30, 40, 11, 30, 7},
+        {10, 20, 30, 40, 39, 30, 7}, {10, 20, 30, 40, 40, 30, 0}, {10, 20, 30, 40, 20, 20, 0}, {10, 20, 30, 40, 20, 21, 7},
+        {10, 20, 30, 40, 20, 59, 7}, {10, 20, 30, 40, 20, 60, 0}, {10, 20, 30, 40, -7, -3, 0}, {25, 40, 0, 0, 25, 40, 0},
+        {0, 0, 0x7FFFFFFF, 0x7FFFFFFF, 25, 40, 7}};  // empty; no overflow
+    Window window("Markör", 200, 150);
+    for (const auto& row : rows) {
+        POINT p = {row.cx, row.cy};
+        ClientToScreen(window, &p);
+        SetCursorPos(p.x, p.y);
+        vu_Query = {-1, -1};
+        EXPECT_EQ(vu_CursorIn(window, row.x, row.y, row.w, row.h, 7) * 100 + vu_CursorPos(window), row.expected * 100) << row.cx << "," << row.cy;
+        EXPECT_EQ(vu_Query.x * 1000 + vu_Query.y, row.cx * 1000 + row.cy) << row.cx << "," << row.cy;
+    }
+}
+
+TEST(VuPostMessage, ArrivesThroughTheQueueAndAGoneWindowRefusesIt)
+{
+    Window window("Post");
+    ClearMessages();
+    EXPECT_EQ(vu_PostMessage(window, WM_APP + 5, 1234, -99), 0);
+    EXPECT_EQ(CountMessages(WM_APP + 5), 0);  // posted, not sent
+    ASSERT_TRUE(WaitFor([] { return CountMessages(WM_APP + 5) == 1; }));
+    const Message& m = *std::find_if(Messages().begin(), Messages().end(), [](const Message& m) { return m.message == WM_APP + 5; });
+    EXPECT_TRUE(m.window == window && m.wparam == 1234 && m.lparam == -99);
+    DestroyWindow(window);
+    EXPECT_EQ(vu_PostMessage(window, WM_APP + 5, 0, 0), 1);
+}
