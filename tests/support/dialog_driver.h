@@ -1,13 +1,7 @@
-// Completes modal dialogs from the test's own thread. A thread timer (SetTimer without a
-// window) is dispatched inside every modal loop of the thread: on each tick the driver looks
-// for the dialog among the thread's windows and, once it shows, runs the test's action on it.
-// No second thread runs beside the dialog, so nothing else in the process touches the heap
-// while the dialog does (Wine's heap checker reports two threads using the heap at the same
-// moment as a corrupted block).
-//
-//   vu_test::DialogDriver driver([](HWND dialog) { vu_test::ClickItem(dialog, IDOK); });
-//   int answer = vu_MessageBox(owner, ...);        // the driver answers the box
-//   EXPECT_TRUE(driver.found());
+// Completes modal dialogs from the test's own thread: a thread timer is dispatched inside
+// every modal loop of the thread, and on each tick the driver looks for the dialog among the
+// thread's windows and, once it shows, runs the test's action on it. No second thread touches
+// the heap beside the dialog (Wine's heap checker takes that for a corrupted block).
 #ifndef VU_TEST_DIALOG_DRIVER_H
 #define VU_TEST_DIALOG_DRIVER_H
 
@@ -26,7 +20,6 @@ namespace vu_test {
 // the modal loop it ends.
 inline void ClickItem(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
-// Sets the text of a dialog's control.
 inline void SetItemText(HWND dialog, int id, const char* text)
 {
     SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
@@ -59,11 +52,7 @@ public:
         started_ = GetTickCount();
         timer_ = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &Tick);
     }
-    ~DialogDriver()
-    {
-        KillTimer(nullptr, timer_);
-        Current() = nullptr;
-    }
+    ~DialogDriver() { KillTimer(nullptr, timer_); Current() = nullptr; }
     DialogDriver(const DialogDriver&) = delete;
     DialogDriver& operator=(const DialogDriver&) = delete;
 
@@ -72,11 +61,10 @@ public:
     // by the dialog that action ran on. Call it before the modal call starts.
     void Then(std::function<void(HWND)> act) { next_.push_back(std::move(act)); }
 
-    // Whether a dialog showed and the action ran (the last queued one, after Then), and the
-    // dialog it ran on.
+    // Whether the (last queued) action ran, and on which dialog; whether the driver had to
+    // close a dialog the action left open or that never showed.
     bool found() const { return dialog_ != nullptr; }
     HWND dialog() const { return dialog_; }
-    // Whether the driver had to close a dialog the action left open (or that never showed).
     bool gave_up() const { return gave_up_; }
 
 private:
@@ -85,28 +73,18 @@ private:
         static DialogDriver* current = nullptr;
         return current;
     }
-
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
     {
-        DialogDriver* self = Current();
-        if (self != nullptr && !self->busy_) self->Step();
+        if (Current() != nullptr && !Current()->busy_) Current()->Step();
     }
-
-    struct Search {
-        const char* class_name;
-        HWND owner;
-        HWND found;
-    };
-
     static BOOL CALLBACK Match(HWND w, LPARAM lp)
     {
-        Search* s = reinterpret_cast<Search*>(lp);
-        if (IsWindowVisible(w) && ClassOf(w) == s->class_name &&
-            (s->owner == nullptr || GetWindow(w, GW_OWNER) == s->owner)) {
-            s->found = w;
-            return FALSE;
-        }
-        return TRUE;
+        DialogDriver* self = reinterpret_cast<DialogDriver*>(lp);
+        if (!IsWindowVisible(w) || ClassOf(w) != self->class_ ||
+            (self->owner_ != nullptr && GetWindow(w, GW_OWNER) != self->owner_))
+            return TRUE;
+        self->dialog_ = w;
+        return FALSE;
     }
 
     static BOOL CALLBACK CloseOne(HWND w, LPARAM)
@@ -122,10 +100,8 @@ private:
     {
         const DWORD now = GetTickCount();
         if (dialog_ == nullptr) {
-            Search s = {class_.c_str(), owner_, nullptr};
-            EnumThreadWindows(GetCurrentThreadId(), Match, reinterpret_cast<LPARAM>(&s));
-            if (s.found != nullptr) {
-                dialog_ = s.found;
+            EnumThreadWindows(GetCurrentThreadId(), Match, reinterpret_cast<LPARAM>(this));
+            if (dialog_ != nullptr) {
                 acted_at_ = now;
                 busy_ = true;
                 act_(dialog_);  // may dispatch messages, and with them this timer again
