@@ -20,7 +20,7 @@ TEST(TextFiles, CountAddWriteAndRead)
                   row.counts) << row.name;
     }
     // A line is appended to any file that is not empty, however short its first line.
-    const struct { const char *name, *before, *text, *after; } added[] = {  // before null: no file
+    const struct { const char *name, *before, *text, *after; } added[] = {  // before null: no file; after: result:bytes
         {"first text", "", "first", "0:first"}, {"second text", "first", "second", "0:firstsecond\r\n"},
         {"short first line", "x\r\nandra\r\n", "ny", "0:x\r\nandra\r\nny\r\n"}, {"empty text", "abc", "", "0:abc"},
         {"blank first line", "\r\nefter\r\n", "ny", "0:\r\nefter\r\nny\r\n"}, {"null text", "abc", nullptr, "0:abc"},
