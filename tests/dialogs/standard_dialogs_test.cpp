@@ -1,13 +1,15 @@
 // The standard dialogs read back and completed through their real controls: message boxes
 // (button-set, icon and option words, the Help relay, closing), the find dialog and its
-// messages, the colour, font, print and resource dialogs, the cursor queries and posting.
+// messages, the colour, font, print, resource and folder dialogs, and the cursor queries.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "dialog_driver.h"
 
 #include <commdlg.h>
+#include <shlobj.h>
 
 using namespace vu_test;
 
@@ -120,7 +122,7 @@ static std::vector<WPARAM> Commands(HWND owner)
     return ids;
 }
 
-TEST(FindDialog, StartsWithTheSelectionUpTo256CharactersAndFindNextPostsItsDirection)
+TEST(FindDialog, StartsWithTheSelectionUpTo256CharactersAndItsNotificationsPostTheirDirection)
 {
     const struct { const char* name; int start, end; bool opens; std::string text; } rows[] = {
         {"no selection: empty", 3, 3, true, ""}, {"exactly 256", 10, 266, true, std::string(256, 'q')},
@@ -152,34 +154,26 @@ TEST(FindDialog, StartsWithTheSelectionUpTo256CharactersAndFindNextPostsItsDirec
     EXPECT_EQ(Commands(owner), (std::vector<WPARAM>{kDownCommand, kUpCommand}));
     DestroyWindow(dialog);
     SetMainWindowHandler(nullptr);
-}
-
-TEST(FindMessage, FlagsPickTheCommandAndMoreThan256CharactersCloseTheDialog)
-{
-    // The text has no terminator within the lengths given: it is read no further than its length.
-    const struct { const char* name; DWORD flags; WORD length; int answer; WPARAM command; } rows[] = {
+    // Notifications made up: the text has no terminator within the lengths given, so it is read no further.
+    const struct { const char* name; DWORD flags; WORD length; int answer; WPARAM command; } notes[] = {
         {"down", FR_DOWN | FR_FINDNEXT, 0, 1, kDownCommand}, {"up: find next only", FR_FINDNEXT, 0, 1, kUpCommand},
         {"whole word", FR_WHOLEWORD, 0, 1, kDownCommand}, {"match case", FR_MATCHCASE, 0, 1, kUpCommand},
         {"no flags", 0, 0, 0, 0}, {"closing", FR_DIALOGTERM | FR_DOWN, 0, 0, 0},
-        {"256 characters", FR_DOWN, 256, 1, kDownCommand}, {"257 characters", FR_DOWN, 257, 2, 0},
-    };
-    Window owner("Flaggor");
+        {"256 characters", FR_DOWN, 256, 1, kDownCommand}, {"257 characters close the dialog", FR_DOWN, 257, 2, 0}};
     std::string text(600, 'z');
-    for (const auto& row : rows) {
-        HWND dialog = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, Self(), nullptr);
+    for (const auto& row : notes) {
+        dialog = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, Self(), nullptr);
         FINDREPLACEA request = {sizeof request, owner, nullptr, row.flags, row.length ? &text[0] : nullptr, nullptr,
                                 row.length, 0, 0, nullptr, nullptr};
-        Commands(owner);
         EXPECT_EQ(vu_FindMessage(owner, dialog, nullptr, (LPARAM)&request, kFindMessage, kUpCommand, kDownCommand),
                   row.answer) << row.name;
         EXPECT_EQ(Commands(owner), row.command ? std::vector<WPARAM>{row.command} : std::vector<WPARAM>{}) << row.name;
         EXPECT_EQ(vu_FindRequest == &request && IsWindow(dialog) == (row.answer != 2), true) << row.name;
         DestroyWindow(dialog);
     }
-    EXPECT_EQ(vu_FindMessage(owner, nullptr, nullptr, 1, kFindMessage, 1, 2), 0);  // no dialog
-    EXPECT_EQ(vu_FindMessage(owner, owner, nullptr, 1, WM_COMMAND, 1, 2), 0);      // another message
-    EXPECT_EQ(vu_FindMessage(owner, owner, nullptr, 0, kFindMessage, 1, 2), 0);    // no record
-    EXPECT_TRUE(Commands(owner).empty());
+    // No dialog, another message, no record.
+    EXPECT_EQ(vu_FindMessage(owner, nullptr, nullptr, 1, kFindMessage, 1, 2) + vu_FindMessage(owner, owner, nullptr, 1,
+              WM_COMMAND, 1, 2) + vu_FindMessage(owner, owner, nullptr, 0, kFindMessage, 1, 2), 0);
 }
 
 TEST(ColorDialog, StartsWhiteAndOpenAndReturnsTheColourOrZeroKeepingTheCustomColours)
@@ -264,11 +258,11 @@ TEST(ResourceDialog, ShowsTheTemplateOfTheOwnersModuleWithItsCaptionAndEndsByEac
 
 TEST(Cursor, InsideOnlyStrictlyWithinTheEdgesAndThePositionInQuery)
 {
-    // The rectangle at 10, 20, 30 wide, 40 high: its edges are x 10 and 40, y 20 and 60.
-    const struct { int x, y, w, h, cx, cy, expected; } rows[] = {{10, 20, 30, 40, 10, 30, 0}, {10, 20, 30, 40, 11, 30, 7},
-        {10, 20, 30, 40, 39, 30, 7}, {10, 20, 30, 40, 40, 30, 0}, {10, 20, 30, 40, 20, 20, 0}, {10, 20, 30, 40, 20, 21, 7},
-        {10, 20, 30, 40, 20, 59, 7}, {10, 20, 30, 40, 20, 60, 0}, {10, 20, 30, 40, -7, -3, 0}, {25, 40, 0, 0, 25, 40, 0},
-        {0, 0, 0x7FFFFFFF, 0x7FFFFFFF, 25, 40, 7}};  // empty; no overflow
+    // The rectangle at 10, 20, 30 wide, 40 high: its edges are x 10 and 40, y 20 and 60; then an empty
+    // rectangle, and one whose sums would overflow.
+    const struct { int cx, cy, expected, x = 10, y = 20, w = 30, h = 40; } rows[] = {{10, 30, 0}, {11, 30, 7}, {39, 30, 7},
+        {40, 30, 0}, {20, 20, 0}, {20, 21, 7}, {20, 59, 7}, {20, 60, 0}, {-7, -3, 0}, {25, 40, 0, 25, 40, 0, 0},
+        {25, 40, 7, 0, 0, 0x7FFFFFFF, 0x7FFFFFFF}};
     Window window("Markör", 200, 150);
     for (const auto& row : rows) {
         POINT p = {row.cx, row.cy};
@@ -279,4 +273,86 @@ TEST(Cursor, InsideOnlyStrictlyWithinTheEdgesAndThePositionInQuery)
         EXPECT_EQ(std::to_string(in) + " " + std::to_string(vu_Query.x) + "," + std::to_string(vu_Query.y),
                   std::to_string(row.expected) + " " + std::to_string(row.cx) + "," + std::to_string(row.cy));
     }
+}
+
+// A jump written over the start of a shell entry point, sending its calls to another function.
+struct Detour {
+    BYTE* at;
+    BYTE saved[5], jump[5] = {0xE9};
+    Detour(const char* name, const void* to) : at((BYTE*)GetProcAddress(LoadLibraryA("shell32.dll"), name))
+    {
+        std::memcpy(saved, at, 5);
+        const INT32 offset = (INT32)((INT_PTR)to - (INT_PTR)(at + 5));
+        std::memcpy(jump + 1, &offset, 4);
+        Write(jump);
+    }
+    ~Detour() { Write(saved); }
+    void Write(const BYTE* bytes) { WriteProcessMemory(GetCurrentProcess(), at, bytes, 5, nullptr); }
+};
+
+// The request the toolkit handed the browser and the display name the browser wrote; the real
+// browser runs only while g_browse is set.
+static BROWSEINFOA g_request;
+static std::string g_title, g_display;
+static Detour* g_browse = nullptr;
+static PIDLIST_ABSOLUTE WINAPI CatchRequest(LPBROWSEINFOA request)
+{
+    g_request = *request;
+    g_title = request->lpszTitle;
+    if (g_browse == nullptr) return nullptr;
+    g_browse->Write(g_browse->saved);
+    PIDLIST_ABSOLUTE item = SHBrowseForFolderA(request);
+    g_browse->Write(g_browse->jump);
+    g_display.assign(request->pszDisplayName, strnlen(request->pszDisplayName, MAX_PATH));
+    return item;
+}
+static HRESULT WINAPI NoAllocator(IMalloc**) { return E_FAIL; }
+
+TEST(FolderDialog, WordsGiveTheBrowseFlagsAndTheChoiceOrCancelLeavesTheBuffer)
+{
+    LPITEMIDLIST computer = nullptr;
+    ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer), S_OK);
+    // A folder on the desktop: the browser lists the desktop's folders from the start.
+    char desktop[MAX_PATH] = {};
+    ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop), S_OK);
+    const std::string folder = std::string(desktop) + "\\Kopior" + std::to_string(GetCurrentProcessId());
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    const std::string before = "C:\\Data\\lista.txt" + std::string(1, '\0') + std::string(MAX_PATH - 18, 'Z');
+    // Pressed 0: the browser is not shown and answers as cancelled.
+    const struct { const char* word; UINT flags; int pressed; bool to_computer; int result; std::string after; } rows[] = {
+        {"FILFOLDERS", BIF_BROWSEFORCOMPUTER, 0, false, 1, before}, {"PRINTERS", BIF_BROWSEFORPRINTER, 0, false, 1, before},
+        {"NONETWORK", BIF_DONTGOBELOWDOMAIN, 0, false, 1, before}, {"ANCESTOR", BIF_RETURNFSANCESTORS, 0, false, 1, before},
+        {"filsystem", 0, 0, false, 1, before}, {"", 0, 0, false, 1, before}, {nullptr, 0, 0, false, 1, before},
+        {"FILSYSTEM", BIF_RETURNONLYFSDIRS, IDOK, false, 0, folder},
+        {"FILSYSTEM", BIF_RETURNONLYFSDIRS, IDCANCEL, false, 1, before},  // whatever the browser wrote
+        {"ok\xE4nt", 0, IDOK, true, 2, ""},  // an item without a path: the browser's display name
+    };
+    Window owner("Mapp");
+    Detour detour("SHBrowseForFolderA", (const void*)&CatchRequest);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.word ? row.word : "(null)") + " " + std::to_string(row.pressed));
+        // The application hands over the open chooser's path: the file's name stays.
+        std::memcpy(vu_OpenPath, before.data(), MAX_PATH);
+        std::strcpy(vu_OpenName, "lista.txt");
+        g_browse = row.pressed ? &detour : nullptr;
+        DialogDriver driver([&](HWND dialog) {
+            SendMessageA(dialog, BFFM_SETSELECTIONA, !row.to_computer,
+                         row.to_computer ? (LPARAM)computer : (LPARAM)folder.c_str());
+            ClickItem(dialog, row.pressed);
+        }, owner);
+        EXPECT_EQ(vu_FolderDialog(owner, "Sök önskad mapp!", vu_OpenPath, row.word), row.result);
+        EXPECT_EQ(driver.found() && !driver.gave_up(), row.pressed != 0);
+        EXPECT_TRUE(g_request.ulFlags == row.flags && g_request.hwndOwner == owner && !g_request.pidlRoot && !g_request.lpfn);
+        EXPECT_EQ(g_title, "S\xF6k \xF6nskad mapp!");
+        EXPECT_EQ(std::string(vu_OpenPath, row.result == 1 ? MAX_PATH : strnlen(vu_OpenPath, MAX_PATH)), row.result == 2 ? g_display : row.after);
+        EXPECT_STREQ(vu_OpenName, "lista.txt");
+    }
+    g_browse = nullptr;
+    {
+        Detour no_allocator("SHGetMalloc", (const void*)&NoAllocator);
+        EXPECT_EQ(vu_FolderDialog(owner, "Ingen", vu_OpenPath, "FILSYSTEM"), 3);
+    }
+    EXPECT_EQ(vu_FolderDialog(owner, "Ingen", nullptr, "FILSYSTEM"), 1);
+    CoTaskMemFree(computer);
+    RemoveDirectoryA(folder.c_str());
 }
