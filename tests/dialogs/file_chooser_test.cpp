@@ -1,6 +1,5 @@
-// File choosers completed through their name field and buttons: the buffers and the owner's
-// text after a choice or a cancel, the flags as the dialog behaves, several files and names the
-// buffer cannot hold, and the filter words' types and patterns.
+// File choosers completed through their name field and buttons: the buffers and the owner's text after a choice or
+// a cancel, the flags as the dialog behaves, names the buffer cannot hold, the filter words' types and patterns.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -16,15 +15,13 @@ constexpr int kNameField = 0x47C, kTypeList = 0x470;
 
 static std::string Lower(std::string text) { CharLowerBuffA(&text[0], text.size()); return text; }
 
-// Opens a chooser in the folder of dir + "val.txt", completed by act (and by then, on a box the
-// chooser opens); its answer.
+// Opens a chooser completed by act (and by then, on a box the chooser opens); its answer.
 static int Choose(bool save, HWND owner, const char* word, const char* filter, const char* own,
                   std::function<void(HWND)> act, std::function<void(HWND)> then = nullptr)
 {
     DialogDriver driver(std::move(act), owner);
     if (then) driver.Then(std::move(then));
-    const int answer = save ? vu_FileSaveDialog(owner, "Välj", word, filter, own)
-                            : vu_FileOpenDialog(owner, "Välj", word, filter, own);
+    const int answer = (save ? vu_FileSaveDialog : vu_FileOpenDialog)(owner, "Välj", word, filter, own);
     EXPECT_TRUE(driver.found() && !driver.gave_up());
     return answer;
 }
@@ -107,20 +104,18 @@ TEST(FileChooser, FilterWordsOfferTheirTypesAndTheFirstTypesPattern)
         std::string types, files;
         Choose(false, owner, nullptr, row.word, row.own ? own.data() : nullptr, [&](HWND dialog) {
             char text[MAX_PATH] = {};
-            HWND list = GetDlgItem(dialog, kTypeList);
-            for (int i = 0; i < SendMessageA(list, CB_GETCOUNT, 0, 0); ++i)
-                types += std::string(text, SendMessageA(list, CB_GETLBTEXT, i, (LPARAM)text)) + "|";
-            // The names the folder view lists, in its order (by name).
-            HWND view = FindWindowExA(FindWindowExA(dialog, nullptr, "SHELLDLL_DefView", nullptr), nullptr, "SysListView32", nullptr);
             LVITEMA item = {};
             item.pszText = text;
             item.cchTextMax = sizeof text;
-            WaitFor([&] {
-                files.clear();
-                for (int i = 0; i < SendMessageA(view, LVM_GETITEMCOUNT, 0, 0); ++i)
-                    files += std::string(text, SendMessageA(view, LVM_GETITEMTEXTA, i, (LPARAM)&item)) + "|";
-                return files == row.files;
-            }, 3000);
+            const auto entries = [&](HWND list, UINT count, UINT get, LPARAM into) {  // each followed by "|"
+                std::string joined;
+                for (int i = 0; i < SendMessageA(list, count, 0, 0); ++i) joined += std::string(text, SendMessageA(list, get, i, into)) + "|";
+                return joined;
+            };
+            types = entries(GetDlgItem(dialog, kTypeList), CB_GETCOUNT, CB_GETLBTEXT, (LPARAM)text);
+            // The names the folder view lists, in its order (by name).
+            HWND view = FindWindowExA(FindWindowExA(dialog, nullptr, "SHELLDLL_DefView", nullptr), nullptr, "SysListView32", nullptr);
+            WaitFor([&] { return (files = entries(view, LVM_GETITEMCOUNT, LVM_GETITEMTEXTA, (LPARAM)&item)) == row.files; }, 3000);
             ClickItem(dialog, IDCANCEL);
         });
         std::fill(own.begin(), own.end(), 'Z');
