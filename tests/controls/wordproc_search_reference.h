@@ -1,6 +1,6 @@
-// The editor's search worked the plain way, a yardstick for the toolkit's own (tests and benchmark):
-// at every step the text is read again up to the window's end, the window copied into a compare
-// buffer and compared with the platform's comparison. Quadratic in the text's length on purpose.
+// The editor's search worked the plain way, a yardstick for the toolkit's own (tests and
+// benchmark): at every step the text is read again up to the window's end, the window copied
+// into a compare buffer and compared with the platform's comparison. Quadratic on purpose.
 #ifndef VU_TESTS_WORDPROC_SEARCH_REFERENCE_H
 #define VU_TESTS_WORDPROC_SEARCH_REFERENCE_H
 
@@ -15,33 +15,34 @@
 
 namespace wordproc_reference {
 
-inline int Find(HWND editor, const char* text, int source, const char* direction, const char* match)
+inline int Find(HWND editor, const char* text, int source, const char* direction, const char* cs)
 {
-    const bool match_case = source == 1 ? (vu_FindRequest->Flags & FR_MATCHCASE) != 0 : match && !std::strcmp(match, "M");
-    const std::string pattern = source == 1 ? vu_FindRequest->lpstrFindWhat : text ? text : "";
-    const long step = (direction && !std::strcmp(direction, "D")) - (direction && !std::strcmp(direction, "U"));
-    const unsigned limit = static_cast<unsigned>(SendMessageA(editor, EM_GETLIMITTEXT, 0, 0));
+    auto is = [](const char* word, const char* one) { return word && !std::strcmp(word, one); };
+    const bool record = source == 1;
+    const bool match_case = record ? (vu_FindRequest->Flags & FR_MATCHCASE) != 0 : is(cs, "M");
+    const std::string pattern = record ? vu_FindRequest->lpstrFindWhat : text ? text : "";
+    const long step = is(direction, "D") - is(direction, "U"), m = long(pattern.size());
+    const LRESULT limit = SendMessageA(editor, EM_GETLIMITTEXT, 0, 0);
     std::vector<char> work(4 * static_cast<size_t>(limit) + 1);
-    const long n = static_cast<long>(SendMessageA(editor, WM_GETTEXT, limit, reinterpret_cast<LPARAM>(work.data())));
-    const DWORD selection = static_cast<DWORD>(SendMessageA(editor, EM_GETSEL, 0, 0));  // at most 65,535 characters
+    const long n = static_cast<long>(SendMessageA(editor, WM_GETTEXT, limit, LPARAM(work.data())));
+    const LRESULT selection = SendMessageA(editor, EM_GETSEL, 0, 0);  // 65,535 characters at most
     long s = LOWORD(selection), e = HIWORD(selection);
-    const long m = static_cast<long>(pattern.size());
     if (n == 0 || (s == e && m == 0)) return n == 0 ? 3 : 2;
     if (s == e) s -= step < 0 ? m : 0, e += step > 0 ? m : 0;
     // Both buffers as the algorithm takes them, with room for every window it reads.
-    std::vector<char> compare(4 * (static_cast<size_t>(m) + 1000) + (e - s) + 2), whole(4 * (static_cast<size_t>(n) + 1000) + e + 2);
+    std::vector<char> compare(4 * (size_t(m) + 1000) + size_t(e - s) + 2);
+    std::vector<char> whole(4 * (size_t(n) + 1000) + size_t(e) + 2);
     for (long i = 0; i < n; ++i) {
         s += step, e += step;
         if (s < 0) return -1;
         GetWindowTextA(editor, whole.data(), static_cast<int>(e + 1));
         std::memcpy(compare.data(), whole.data() + s, static_cast<size_t>(e - s + 1));
         if ((match_case ? lstrcmpA : lstrcmpiA)(compare.data(), pattern.c_str()) == 0) {
-            SendMessageA(editor, EM_SETSEL, static_cast<WPARAM>(s), static_cast<LPARAM>(e));
+            SendMessageA(editor, EM_SETSEL, WPARAM(s), LPARAM(e));
             SendMessageA(editor, EM_SCROLLCARET, 0, 0);
             return 0;
         }
         if (e > n) return 1;
-        std::memset(compare.data(), 0, compare.size());
     }
     return 1;
 }
