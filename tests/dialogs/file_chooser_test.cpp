@@ -100,7 +100,8 @@ TEST(FileChooser, FilterWordsOfferTheirTypesAndTheFirstTypesPattern)
     std::strcpy(vu_OpenPath, (dir + "x").c_str());  // the chooser opens in the path's folder
     for (const auto& row : rows) {
         SCOPED_TRACE(row.word ? row.word : "(null)");
-        std::vector<char> own(kOwn, kOwn + sizeof kOwn);
+        std::vector<char> own(sizeof kOwn, 'Z');  // the caller's list, where there is one
+        if (row.own) own.assign(kOwn, kOwn + sizeof kOwn);
         std::string types, files;
         Choose(false, owner, nullptr, row.word, row.own ? own.data() : nullptr, [&](HWND dialog) {
             char text[MAX_PATH] = {};
