@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
 #include <string>
 
 #include "query.h"
@@ -18,11 +18,10 @@ namespace {
 template <class Read>
 std::string Guarded(size_t room, Read read)
 {
-    char buffer[601] = {};
-    std::memset(buffer, '#', 600);
-    const int length = read(buffer);
+    std::string buffer(600, '#');
+    const int length = read(&buffer[0]);
     EXPECT_EQ(buffer[room], '#') << "written past " << room << " bytes";
-    return std::to_string(length) + ":" + std::string(buffer, std::max(0, std::min(length, 40)));
+    return std::to_string(length) + ":" + buffer.substr(0, std::max(0, std::min(length, 40)));
 }
 std::string Cell(HWND list, int row, int column)
 {
@@ -55,7 +54,7 @@ TEST(ListView, ColumnsRowsCellsNotificationsAndFiles)
     HWND list = vu_ListView(parent, 5, -5, 10, -10);  // adds up to 0: fills the parent
     const RECT fills = vu_test::RectInParent(list);
     EXPECT_EQ(fills.left + fills.top + fills.right * 1000 + fills.bottom, 400300);
-    std::string formats;  // an unknown word keeps the previous column's
+    std::string formats, bytes;  // an unknown word keeps the previous column's format
     for (const char* align : {"?", "R", "x", "C", (const char*)nullptr}) {
         LVCOLUMNA col = {};
         col.mask = LVCF_FMT;
@@ -69,12 +68,10 @@ TEST(ListView, ColumnsRowsCellsNotificationsAndFiles)
     EXPECT_EQ(vu_ListViewGetColumnWidth(list, 1), -1);
     // Add-cell makes a new row when the last added row differs; a row inserted in front
     // moves the others on; find searches first cells.
-    vu_ListViewAddCell(list, "abc", 1, 0);
-    vu_ListViewAddCell(list, "b", 1, 1);
-    vu_ListViewAddCell(list, "xyz", 2, 0);
-    vu_ListViewAddCell(list, "z", 1, 2);  // the last added was row 2: a new row 1
-    EXPECT_EQ(vu_ListViewInsertRow(list, 1), 0);
-    EXPECT_EQ(vu_ListViewSetCell(list, std::string(400, 'w').c_str(), 1, 1), 0);
+    const struct { const char* text; int row, column; } adds[] = {
+        {"abc", 1, 0}, {"b", 1, 1}, {"xyz", 2, 0}, {"z", 1, 2}};  // the last: a new row 1
+    for (const auto& a : adds) vu_ListViewAddCell(list, a.text, a.row, a.column);
+    vu_ListViewInsertRow(list, 1), vu_ListViewSetCell(list, std::string(400, 'w').c_str(), 1, 1);
     EXPECT_EQ(Cell(list, 1, 1), "254:" + std::string(40, 'w'));
     EXPECT_EQ(Cell(list, 1, 0) + Cell(list, 2, 2) + Cell(list, 3, 0) + Cell(list, 3, 1) +
               Cell(list, 4, 0), "0:1:z3:abc1:b3:xyz");
@@ -121,7 +118,6 @@ TEST(ListView, ColumnsRowsCellsNotificationsAndFiles)
         {"TAB", "a\tb\t\r\n" + x19 + "\tRäksmörgås\t\r\n", "OTHER"}, {"POINT", "a.b.\r\n"},
         {"SPACE", "a b \r\n"}, {"STAR", "a*b*\r\n"}, {"PLUS", "a+b+\r\n"}, {"MINUS", "a-b-\r\n"},
         {"VLINE", "a|b|\r\n"}, {";", "ab\r\n"}, {nullptr, "ab\r\n"}};
-    std::string bytes;
     for (const auto& c : out) {
         if (c.bytes.size() < 10) vu_ListViewDeleteRow(list, 2);
         EXPECT_EQ(vu_ListViewSaveFile(list, c.mode, path.c_str(), 2, c.separator), 0);
@@ -172,7 +168,7 @@ TEST(ComboBox, EntriesSelectedTextAndFiles)
 
     // The selected text: one shared answer, the previous one while nothing is selected.
     EXPECT_STREQ(vu_ComboBoxGetSelText(combo), "");
-    std::string abc, noise;
+    std::string abc, noise, bytes;
     for (int i = 0; i < 600; ++i) abc += static_cast<char>('a' + i % 26);
     const struct { int start, end; std::string selected; } selections[] = {{2, 5, "cde"},
         {0, 0, "cde"}, {3, 3, ""}, {250, 300, abc.substr(250, 50)}, {0, -1, abc.substr(0, 255)}};
@@ -186,7 +182,6 @@ TEST(ComboBox, EntriesSelectedTextAndFiles)
     // file); a load takes the first 255 bytes, every byte value but NUL as it is.
     const std::string dir = vu_test::NewTempDir(), path = dir + "post.txt", huge(5000, 'h');
     for (int i = 0; i < 300; ++i) noise += static_cast<char>(1 + i % 255);
-    std::string bytes;
     SendMessageA(combo, CB_RESETCONTENT, 0, 0);
     for (const char* t : {"första", "", huge.c_str()}) vu_ComboBoxAddString(combo, t);
     const struct { std::string own; int entry, result; std::string bytes; } saves[] = {
