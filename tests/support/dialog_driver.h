@@ -77,30 +77,23 @@ private:
     {
         if (Current() != nullptr && !Current()->busy_) Current()->Step();
     }
-    static BOOL CALLBACK Match(HWND w, LPARAM lp)
+    // Calls visit on each top-level window of this thread until it answers true.
+    template <typename Visit> static void ForThreadWindows(Visit visit)
     {
-        DialogDriver* self = reinterpret_cast<DialogDriver*>(lp);
-        if (!IsWindowVisible(w) || ClassOf(w) != self->class_ ||
-            (self->owner_ != nullptr && GetWindow(w, GW_OWNER) != self->owner_))
-            return TRUE;
-        self->dialog_ = w;
-        return FALSE;
-    }
-
-    static BOOL CALLBACK CloseOne(HWND w, LPARAM)
-    {
-        if (ClassOf(w) == "#32770") {
-            PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
-            PostMessageA(w, WM_CLOSE, 0, 0);
-        }
-        return TRUE;
+        for (HWND w = GetTopWindow(nullptr); w != nullptr; w = GetWindow(w, GW_HWNDNEXT))
+            if (GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId() && visit(w)) return;
     }
 
     void Step()
     {
         const DWORD now = GetTickCount();
         if (dialog_ == nullptr) {
-            EnumThreadWindows(GetCurrentThreadId(), Match, reinterpret_cast<LPARAM>(this));
+            ForThreadWindows([this](HWND w) {
+                const bool match = IsWindowVisible(w) && ClassOf(w) == class_ &&
+                                   (owner_ == nullptr || GetWindow(w, GW_OWNER) == owner_);
+                if (match) dialog_ = w;
+                return match;
+            });
             if (dialog_ != nullptr) {
                 acted_at_ = now;
                 busy_ = true;
@@ -124,7 +117,13 @@ private:
     void GiveUp()
     {
         gave_up_ = true;
-        EnumThreadWindows(GetCurrentThreadId(), CloseOne, 0);
+        ForThreadWindows([](HWND w) {
+            if (ClassOf(w) == "#32770") {
+                PostMessageA(w, WM_COMMAND, IDCANCEL, 0);
+                PostMessageA(w, WM_CLOSE, 0, 0);
+            }
+            return false;
+        });
     }
 
     std::function<void(HWND)> act_;

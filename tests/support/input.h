@@ -29,25 +29,25 @@ inline POINT CentreOf(HWND w)
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
+// One pointer event: a button flag (MOUSEEVENTF_LEFTDOWN, ...) where the pointer is, or an
+// absolute move to (dx, dy) in the 0..65535 range.
+inline void MouseButton(DWORD flag, LONG dx = 0, LONG dy = 0)
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = dx;
+    in.mi.dy = dy;
+    in.mi.dwFlags = flag;
+    SendInput(1, &in, sizeof in);
+}
+
 // Moves the pointer to a screen point.
 inline void PointerTo(POINT screen)
 {
     const LONGLONG w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = static_cast<LONG>((2LL * screen.x + 1) * 65536 / (2 * w));
-    in.mi.dy = static_cast<LONG>((2LL * screen.y + 1) * 65536 / (2 * h));
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &in, sizeof in);
-}
-
-// Presses or releases a mouse button where the pointer is (MOUSEEVENTF_LEFTDOWN, ...).
-inline void MouseButton(DWORD flag)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = flag;
-    SendInput(1, &in, sizeof in);
+    MouseButton(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
+                static_cast<LONG>((2LL * screen.x + 1) * 65536 / (2 * w)),
+                static_cast<LONG>((2LL * screen.y + 1) * 65536 / (2 * h)));
 }
 
 // A click (or a double click) of the left button, or the right one, at a screen point.
@@ -78,17 +78,8 @@ inline void Key(WORD vk, bool up)
 }
 
 // Presses and releases one key, or holds modifier while striking vk (Alt+Space...).
-inline void Press(WORD vk)
-{
-    Key(vk, false);
-    Key(vk, true);
-}
-inline void Chord(WORD modifier, WORD vk)
-{
-    Key(modifier, false);
-    Press(vk);
-    Key(modifier, true);
-}
+inline void Press(WORD vk) { Key(vk, false); Key(vk, true); }
+inline void Chord(WORD modifier, WORD vk) { Key(modifier, false); Press(vk); Key(modifier, true); }
 
 // Types text as characters (KEYEVENTF_UNICODE), one key press each.
 inline void Type(const std::string& text)

@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 #include "query.h"
 #include "vu_test.h"
@@ -22,11 +21,9 @@ public:
     {
         const std::string path = ProgramDir() + exe;
         std::string line = "\"" + path + "\"";
-        std::vector<char> buf(line.begin(), line.end());
-        buf.push_back('\0');
         STARTUPINFOA si = {};
         si.cb = sizeof si;
-        started_ = CreateProcessA(path.c_str(), buf.data(), nullptr, nullptr, FALSE, 0, nullptr,
+        started_ = CreateProcessA(path.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr,
                                   nullptr, &si, &info_) != 0;
         if (!started_) return;
         WaitForInputIdle(info_.hProcess, static_cast<DWORD>(timeout_ms));
@@ -85,29 +82,17 @@ public:
     }
 
 private:
-    struct Search {
-        DWORD pid;
-        const char* title;
-        HWND found;
-    };
-
-    static BOOL CALLBACK Match(HWND w, LPARAM lp)
-    {
-        Search* s = reinterpret_cast<Search*>(lp);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(w, &pid);
-        if (pid != s->pid || !IsWindowVisible(w) || GetWindow(w, GW_OWNER) != nullptr)
-            return TRUE;
-        if (s->title != nullptr && TextOf(w) != s->title) return TRUE;
-        s->found = w;
-        return FALSE;
-    }
-
+    // The program's first visible top-level window without an owner, of that title if any.
     HWND Find(const char* title) const
     {
-        Search s = {info_.dwProcessId, title, nullptr};
-        EnumWindows(Match, reinterpret_cast<LPARAM>(&s));
-        return s.found;
+        for (HWND w = GetTopWindow(nullptr); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            if (pid == Pid() && IsWindowVisible(w) && GetWindow(w, GW_OWNER) == nullptr &&
+                (title == nullptr || TextOf(w) == title))
+                return w;
+        }
+        return nullptr;
     }
 
     PROCESS_INFORMATION info_ = {};

@@ -118,45 +118,27 @@ inline HWND ChildAt(HWND parent, int x, int y)
 }
 
 // The visible top-level windows of a class ("#32770" for dialogs) of a process (0: this
-// one), optionally of one owner.
-struct WindowSearch {
-    std::string class_name;
-    DWORD pid;
-    HWND owner;
-    std::vector<HWND> found;
-};
-
-inline BOOL CALLBACK CollectTopWindow(HWND w, LPARAM lp)
-{
-    WindowSearch* s = reinterpret_cast<WindowSearch*>(lp);
-    DWORD of = 0;
-    GetWindowThreadProcessId(w, &of);
-    if (of == s->pid && IsWindowVisible(w) && ClassOf(w) == s->class_name &&
-        (s->owner == nullptr || GetWindow(w, GW_OWNER) == s->owner))
-        s->found.push_back(w);
-    return TRUE;
-}
-
+// one), optionally of one owner, in z-order.
 inline std::vector<HWND> TopWindows(const char* class_name, DWORD pid = 0, HWND owner = nullptr)
 {
-    WindowSearch s = {class_name, pid != 0 ? pid : GetCurrentProcessId(), owner, {}};
-    EnumWindows(CollectTopWindow, reinterpret_cast<LPARAM>(&s));
-    return s.found;
+    std::vector<HWND> found;
+    for (HWND w = GetTopWindow(nullptr); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
+        DWORD of = 0;
+        GetWindowThreadProcessId(w, &of);
+        if (of == (pid != 0 ? pid : GetCurrentProcessId()) && IsWindowVisible(w) &&
+            ClassOf(w) == class_name && (owner == nullptr || GetWindow(w, GW_OWNER) == owner))
+            found.push_back(w);
+    }
+    return found;
 }
 
 // The first visible dialog of a process (0: this one) owned by owner (any when null), once
 // one shows within timeout_ms; else null.
 inline HWND WaitForDialog(HWND owner, DWORD pid = 0, int timeout_ms = 10000)
 {
-    HWND dialog = nullptr;
-    WaitFor(
-        [&] {
-            const std::vector<HWND> found = TopWindows("#32770", pid, owner);
-            dialog = found.empty() ? nullptr : found.front();
-            return dialog != nullptr;
-        },
-        timeout_ms);
-    return dialog;
+    std::vector<HWND> found;
+    WaitFor([&] { return !(found = TopWindows("#32770", pid, owner)).empty(); }, timeout_ms);
+    return found.empty() ? nullptr : found.front();
 }
 
 }  // namespace vu_test
