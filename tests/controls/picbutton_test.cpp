@@ -1,5 +1,3 @@
-// Picture buttons: style words and pictures, no object kept per replacement or drawing, the
-// owner-drawn button's pixels, and the double-click time lowered under a real pointer and put back.
 #include <gtest/gtest.h>
 
 #include "input.h"
@@ -23,8 +21,7 @@ TEST(PicButton, SetPictureWords)
         {"R", 0x50000000, "R", "WINLOGO", 2, 0x50000240}, {"B", 0x50000000, "B", "ASTERISK", 2, 0x50000840},
         {"C", 0x50000000, "C", "EXCLAMATION", 2, 0x50000340}, {"LB", 0x50000000, "LB", "HAND", 2, 0x50000940},
         {"LT", 0x50000000, "LT", "QUESTION", 2, 0x50000540}, {"RT", 0x50000000, "RT", "APPLICATION", 2, 0x50000640},
-        {"unknown alignment", 0x50400041, "l", "PB_NORMAL", 0, 0x504000C1}, {"disabled: untouched", 0x58000000, "L", "PB_NORMAL", 0, 0x58000000},
-    };
+        {"unknown alignment", 0x50400041, "l", "PB_NORMAL", 0, 0x504000C1}, {"disabled: untouched", 0x58000000, "L", "PB_NORMAL", 0, 0x58000000}};
     const LPCSTR icons[] = {IDI_WINLOGO, IDI_ASTERISK, IDI_EXCLAMATION, IDI_HAND, IDI_QUESTION, IDI_APPLICATION};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -69,16 +66,14 @@ TEST(PicButton, OwnerDrawnLooksAreCopiedUnscaled)
     vu_test::Window parent("Ritad");
     vu_test::SetMainWindowHandler([](HWND, UINT msg, WPARAM wp, LPARAM lp, LRESULT* r) {
         if (msg != WM_DRAWITEM) return false;
-        const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
-        vu_PicButtonDraw(item->hwndItem, static_cast<int>(wp), item, "PB_NORMAL", "PB_PRESSED");
-        return *r = TRUE, true;
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+        return vu_PicButtonDraw(item->hwndItem, static_cast<int>(wp), item, "PB_NORMAL", "PB_PRESSED"), *r = TRUE, true;
     });
     HWND b = vu_PicButton(parent, 20, 20, 40, 20, "B", 31);
     EXPECT_EQ(vu_test::StyleOf(b), 0x5080000Bu);
     const struct { const char* name; int (*act)(HWND); COLORREF colour; } cases[] = {  // at (25, 12): top left if unscaled
         {"pressed", vu_PicButtonPress, RGB(255, 255, 0)}, {"normal", vu_PicButtonRelease, RGB(255, 0, 0)},
-        {"painted over", [](HWND w) { return vu_PicButtonPaint(w, "PB_PRESSED"); }, RGB(255, 255, 0)},
-    };
+        {"painted over", [](HWND w) { return vu_PicButtonPaint(w, "PB_PRESSED"); }, RGB(255, 255, 0)}};
     for (const auto& c : cases) {
         EXPECT_EQ(c.act(b), 0);
         UpdateWindow(b);
@@ -93,8 +88,7 @@ TEST(PicButton, DoubleClickTimeLoweredOnlyWhileHovered)
     SetDoubleClickTime(500);
     vu_test::Window parent("Dubbelklick");
     HWND b = vu_PicButton(parent, 20, 20, 60, 30, "", 41);
-    vu_test::ClearMessages();
-    vu_test::PointerTo(vu_test::CentreOf(b));  // the parent hears of the move; the time is lowered
+    vu_test::ClearMessages(), vu_test::PointerTo(vu_test::CentreOf(b));  // the parent hears of the move; the time is lowered
     EXPECT_TRUE(vu_test::WaitFor([&] { return vu_test::CountMessages(WM_MOUSEMOVE, parent) > 0; }));
     SendMessageA(b, WM_NCHITTEST, 0, 0);
     EXPECT_EQ(GetDoubleClickTime(), 10u);

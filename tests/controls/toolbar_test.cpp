@@ -1,5 +1,3 @@
-// The toolbar: frames and docking, button and separator words and images, the state calls, a
-// real click, tooltips, and the class colour with its brushes released when replaced.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -9,21 +7,14 @@
 #include "pixels.h"
 #include "query.h"
 
-static TBBUTTON At(HWND tb, int index)  // all zero when there is no such button
-{
-    TBBUTTON b = {};
-    return SendMessageA(tb, TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&b)), b;
-}
+static TBBUTTON At(HWND tb, int i) { TBBUTTON b = {}; return SendMessageA(tb, TB_GETBUTTON, i, LPARAM(&b)), b; }  // 0: none
 
-// The colour of an image of the toolbar's list (each test bitmap is 16 x 15 of one colour), drawn
-// over the shown toolbar and read back.
+// An image of the toolbar's list (each test bitmap is 16 x 15 of one colour) drawn on it, read back.
 static COLORREF ImageColour(HWND tb, int index)
 {
     HDC dc = GetDC(tb);
     ImageList_Draw(reinterpret_cast<HIMAGELIST>(SendMessageA(tb, TB_GETIMAGELIST, 0, 0)), index, dc, 0, 0, ILD_NORMAL);
-    const COLORREF c = GetPixel(dc, 8, 7);
-    ReleaseDC(tb, dc);
-    return c;
+    return ReleaseDC(tb, dc), vu_test::Pixel(tb, 8, 7);
 }
 
 TEST(Toolbar, FramesAndDocking)
@@ -40,8 +31,7 @@ TEST(Toolbar, FramesAndDocking)
     const struct { const char* side; int thickness, x, y, extra, flush; RECT rect; } cases[] = {  // in a client area of 400 x 300
         {"B", 28, 0, 0, 0, 0, {0, 270, 398, 298}},    {"B", 28, 0, 0, 0, 1, {0, 272, 400, 300}},
         {"T", 24, 5, 3, 7, 0, {5, 3, 405, 27}},       {"L", 30, 2, 10, 5, 0, {2, 10, 32, 303}},
-        {"R", 30, -3, 10, -4, 1, {367, 10, 397, 296}}, {"t", 9, 0, 0, 0, 0, {367, 10, 397, 296}},
-    };
+        {"R", 30, -3, 10, -4, 1, {367, 10, 397, 296}}, {"t", 9, 0, 0, 0, 0, {367, 10, 397, 296}}};
     for (const auto& c : cases) {
         auto place = c.flush ? vu_ToolbarPlaceFlush : vu_ToolbarPlace;
         EXPECT_EQ(place(tb, c.side, c.thickness, c.x, c.y, c.extra), c.side[0] == 't') << c.side;
@@ -65,8 +55,7 @@ TEST(Toolbar, ButtonAndSeparatorWordsAndImages)
         {"PUSH", "active", "", "BILD_ROD", 0, 6, 5, TBSTYLE_BUTTON, 0x00},
         {"BUTT", nullptr, "SIDE", nullptr, 50, 0, -1, TBSTYLE_BUTTON, 0},
         {"SPACE", nullptr, "BREAK", nullptr, 12, 0, 12, TBSTYLE_SEP, TBSTATE_WRAP},
-        {"SPACE", nullptr, "SIDE", nullptr, -5, 0, 0, TBSTYLE_SEP, 0},
-    };
+        {"SPACE", nullptr, "SIDE", nullptr, -5, 0, 0, TBSTYLE_SEP, 0}};
     for (const auto& row : rows) {
         const int i = static_cast<int>(&row - rows);
         EXPECT_EQ(row.state ? vu_ToolbarAddButton(tb, row.type, row.state, row.wrap, row.bitmap, 0, row.id) : vu_ToolbarAddSeparator(tb, row.type, row.wrap, row.width), 0);
@@ -102,26 +91,22 @@ TEST(Toolbar, StateCallsClicksAndTips)
     const struct { int (*call)(HWND, int); int state; } calls[] = {  // state: of button 21 afterwards
         {vu_ToolbarCheckButton, 0x05}, {vu_ToolbarUncheckButton, 0x04}, {vu_ToolbarPressButton, 0x06},
         {vu_ToolbarReleaseButton, 0x04}, {vu_ToolbarHideButton, 0x0C}, {vu_ToolbarShowButton, 0x04},
-        {vu_ToolbarDisableButton, 0x00}, {vu_ToolbarEnableButton, 0x04},
-    };
+        {vu_ToolbarDisableButton, 0x00}, {vu_ToolbarEnableButton, 0x04}};
     for (const auto& c : calls) {
         EXPECT_EQ(c.call(tb, 21), 0) << c.state;
         EXPECT_EQ(vu_ToolbarButtonState(tb, 21), c.state);
         EXPECT_EQ(c.call(tb, 99) * 10 + vu_ToolbarButtonState(tb, 99), 9) << c.state;  // 1 and -1: no such id
     }
     RECT r = {};  // a real click on a button reaches the parent as the button's command
-    SendMessageA(tb, TB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r));
-    vu_test::ClearMessages();
+    SendMessageA(tb, TB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r)), vu_test::ClearMessages();
     ASSERT_TRUE(vu_test::Foreground(parent));
     vu_test::ClickAt(tb, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
     EXPECT_TRUE(vu_test::WaitFor([&] { return vu_test::CountMessages(WM_COMMAND, parent) == 1; }));
     for (const vu_test::Message& m : vu_test::Messages()) EXPECT_EQ(m.message == WM_COMMAND ? LOWORD(m.wparam) : 22, 22);
     NMTTDISPINFOA tip = {};  // the tip text answers only its own button's request
-    for (UINT code : {UINT(TTN_NEEDTEXTA), UINT(TTN_NEEDTEXTW)}) {
-        tip.hdr = {nullptr, 22, code};
-        EXPECT_EQ(vu_ToolbarTipText(&tip, 22, code == TTN_NEEDTEXTA ? "Spara" : "Ej"), 0);
-        EXPECT_EQ(vu_ToolbarTipText(&tip, 21, "Ej"), 0);
-    }
+    for (UINT code : {UINT(TTN_NEEDTEXTA), UINT(TTN_NEEDTEXTW)})
+        tip.hdr = {nullptr, 22, code}, vu_ToolbarTipText(&tip, 22, code == TTN_NEEDTEXTA ? "Spara" : "Ej"),
+        vu_ToolbarTipText(&tip, 21, "Ej");
     EXPECT_STREQ(tip.lpszText, "Spara");
     EXPECT_EQ(vu_ToolbarToggleFlat(tb), 0);  // the flat look is flipped, and the toolbar shown again
     EXPECT_EQ(vu_test::StyleOf(tb), 0x50000945u);
@@ -131,11 +116,9 @@ TEST(Toolbar, ColourPaintsAndReleasesOnlyItsOwnBrushes)
 {
     vu_test::Window parent("Färg", 400, 300);
     HWND tb = vu_Toolbar(parent, "NOBORDER", 40);
-    EXPECT_EQ(vu_ToolbarSetColor(tb, RGB(255, 0, 0)), 0);
-    UpdateWindow(tb);
+    vu_ToolbarSetColor(tb, RGB(255, 0, 0)), UpdateWindow(tb);
     EXPECT_EQ(vu_test::Pixel(tb, 300, 20), RGB(255, 0, 0));
-    // A brush the application installed is never released by either colour call. Checked at
-    // once: a toolbar left with a deleted brush must not paint or be cleaned up any further.
+    // The caller's brush is never released; checked at once, as a toolbar with a deleted brush must not paint.
     HBRUSH mine = CreateSolidBrush(RGB(1, 2, 3));
     for (auto set : {vu_WindowBackColor, vu_ToolbarSetColor}) {
         SetClassLongPtrA(tb, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(mine));

@@ -1,6 +1,4 @@
-// The drawing calls on real windows, read back: text against the platform's own drawing of it,
-// font fields, lines, frames, pixels, the draw area and pictures. draw_test.bmp: 12 x 7, pixel
-// (x, y) of colour BitmapColour(x, y); draw_test.ico: 32 x 32, red | blue, top-left 8 x 8 clear.
+// draw_test.bmp: 12 x 7, pixel (x, y) BitmapColour(x, y); draw_test.ico: 32 x 32, red | blue, top-left 8 x 8 clear.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,8 +11,7 @@ namespace {
 
 using namespace vu_test;
 
-constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kBg = kBackground;
-constexpr COLORREF kWhite = RGB(255, 255, 255), kBlack = RGB(0, 0, 0);
+constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kBg = kBackground, kBlack = 0, kWhite = 0xFFFFFF;
 constexpr COLORREF kNearBlack = RGB(1, 0, 0);  // 0x000001: an opaque, almost black background
 COLORREF BitmapColour(int x, int y) { return RGB(x * 20, y * 30, 100 + x + 3 * y); }
 
@@ -39,7 +36,6 @@ void Put(HDC dc, int x, int y, const char* text, COLORREF color, HFONT font, COL
     if (old) SelectObject(dc, old);
 }
 
-// Plain, vertical and number text in a band from y, by the toolkit and by the platform.
 void DrawPlain(HWND w, int y, HFONT font, COLORREF back)
 {
     vu_TextOut(w, 10, y, "Hej Ö", kRed, font, back);
@@ -86,35 +82,25 @@ TEST(Text, DrawsAsThePlatformDrawsTheSameText)
     DeleteObject(f), DeleteObject(high);
 }
 
-// The fields of a font, which is deleted.
 LOGFONTA Fields(HFONT font) { LOGFONTA f = {}; GetObjectA(font, sizeof f, &f); DeleteObject(font); return f; }
 
-TEST(Fonts, StyleCodesFixedFieldsAndPointHeights)
+TEST(Fonts, StyleCodesAndPointHeights)
 {
     // Italic, underline and strike-out as the digits of one number: 101 is italic, struck out.
     const struct { int code, attributes; } rows[] = {
         {0, 0}, {1, 100}, {2, 10}, {3, 1}, {12, 110}, {13, 101}, {23, 11}, {123, 111}};
     for (const auto& r : rows)
         for (const LOGFONTA& f : {Fields(vu_CreateFont(16, 6, 900, 300, r.code, 0, "ARIAL")),
-                                  Fields(vu_CreatePointFont(nullptr, 10, 300, r.code, 0, "ARIAL"))}) {
+                                  Fields(vu_CreatePointFont(nullptr, 10, 300, r.code, 0, "ARIAL"))})
             EXPECT_EQ(f.lfItalic * 100 + f.lfUnderline * 10 + f.lfStrikeOut, r.attributes) << r.code;
-            EXPECT_EQ(f.lfCharSet + f.lfOutPrecision + f.lfClipPrecision + f.lfQuality, 0) << r.code;
-            EXPECT_EQ(f.lfPitchAndFamily * 1000 + f.lfWeight, 0x20 * 1000 + 300) << r.code;
-            EXPECT_STREQ(f.lfFaceName, "ARIAL") << r.code;
-        }
-    const LOGFONTA f = Fields(vu_CreateFont(16, 6, 900, 300, 0, 0, "ARIAL"));
-    EXPECT_TRUE(f.lfHeight == 16 && f.lfWidth == 6 && f.lfEscapement == 900 && f.lfOrientation == 900);
     // Point sizes: the character height at the window's real resolution, rounded.
     Window w("Punkt");
     HDC dc = GetDC(w);
     const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
     ReleaseDC(w, dc);
-    for (int points : {10, 11, 9, 8, 72, 1}) {
-        const LOGFONTA p = Fields(vu_CreatePointFont(w, points, 300, 0, 0, "ARIAL"));
-        EXPECT_EQ(p.lfHeight, -(2 * points * dpi + 72) / 144) << points << " points at " << dpi;
-        EXPECT_EQ(p.lfWidth + p.lfEscapement + p.lfOrientation, 0) << points;
-    }
-    if (dpi == 96) { EXPECT_EQ(Fields(vu_CreatePointFont(w, 10, 300, 0, 0, "ARIAL")).lfHeight, -13); }
+    for (int points : {10, 11, 9, 8, 72, 1})
+        EXPECT_EQ(Fields(vu_CreatePointFont(w, points, 300, 0, 0, "ARIAL")).lfHeight,
+                  -(2 * points * dpi + 72) / 144) << points << " points at " << dpi;
 }
 
 // Row `at` from column `from` to `to` (or, down, that column's rows), white or black.
@@ -224,8 +210,6 @@ TEST(Pictures, BitmapsAndIconsFromTheModule)
     const Pixels icon = Grab(w, 149, 9, 34, 34);
     EXPECT_TRUE(icon.Count(kRed) == 16 * 32 - 64 && icon.Count(kBlue) == 16 * 32 && icon.at(1, 1) == kBg);
 
-    EXPECT_EQ(vu_DrawSystemIcon(w, 10, 40, IDI_APPLICATION), 0);
-    EXPECT_LT(Grab(w, 10, 40, 32, 32).Count(kBg), 32 * 32 - 50);
 
     w.Repaint();  // missing names draw nothing
     for (const char* name : {"NO_SUCH", "TEST_ICON", static_cast<const char*>(MAKEINTRESOURCEA(99))})
@@ -238,8 +222,7 @@ TEST(Draw, NoDrawingCallKeepsAGdiObject)
 {
     Window w("Läcka", 200, 160);
     const HFONT f = TestFont();
-    vu_DrawIcon(w, 0, 0, "TEST_ICON");  // the platform keeps the icons it loaded
-    vu_DrawSystemIcon(w, 0, 0, IDI_APPLICATION);
+    vu_DrawIcon(w, 0, 0, "TEST_ICON"), vu_DrawSystemIcon(w, 0, 0, IDI_APPLICATION);  // the platform keeps these
     const DWORD before = GdiObjects();
     for (int i = 0; i < 100; ++i) {
         DrawPlain(w, 5, f, kNearBlack), Draw3D(w, 5, f, 2), vu_Frame3D(w, 0, 10, 30, 10, "UPPER", 1);
