@@ -1,5 +1,5 @@
-// The settings file vindrul.ini of the tests of Vindrulen, where the program finds it (its
-// bare name in the Windows folder): written whole, read back key by key ("<none>": missing).
+// The settings file vindrul.ini of the tests of Vindrulen, where the program finds it (its bare
+// name in the Windows folder), written whole.
 #ifndef VINDRULEN_APP_TEST_H
 #define VINDRULEN_APP_TEST_H
 
@@ -20,17 +20,9 @@ inline std::string IniPath()
 // Replaces the settings file (or a folder in its place) with these lines; "" removes it.
 inline void WriteIni(const std::string& text)
 {
-    SetFileAttributesA(IniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileA(IniPath().c_str());
     RemoveDirectoryA(IniPath().c_str());
     if (!text.empty()) vu_test::WriteFileBytes(IniPath(), text);
-}
-
-inline std::string IniValue(const char* section, const char* key)
-{
-    char value[2048] = {};
-    GetPrivateProfileStringA(section, key, "<none>", value, sizeof value, IniPath().c_str());
-    return value;
 }
 
 }  // namespace app_test

@@ -1,6 +1,5 @@
-// Vindrulen's main window made in this process with the real MainWindowProc: what it builds
-// and paints, which commands WM_COMMAND selects, the row field, saving a row into
-// vindrul.ini, the copy run and cancelled choosers; dialogs answered from the test's thread.
+// Vindrulen's main window in this process (the real MainWindowProc): its children and paint, the
+// commands, the row field, vindrul.ini saves, the copy run, cancelled choosers (dialogs answered here).
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -30,11 +29,7 @@ protected:
         SetWindowPos(g_main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         SendMessageA(g_main, WM_COMMAND, kConfigForm, 0);
     }
-    void SetUp() override
-    {
-        WriteIni("");
-        SetPanel(1, "", "");
-    }
+    void SetUp() override { WriteIni(""); SetPanel(1, "", ""); }
     void TearDown() override  // the section names never change
     {
         WriteIni("");
@@ -65,8 +60,8 @@ protected:
     }
 };
 
-// Each child in creation order: place, size, class, text, id, style bits (alignment, button
-// type, thick frame, arrows), sunken edge, character limit and the path fields' font.
+// Each child in creation order: place, size, class, text, id, style bits (alignment, button type,
+// thick frame, arrows), sunken edge, character limit and the path fields' font.
 TEST_F(MainWindow, CreatesTheButtonsAndFieldsInTheirPlaces)
 {
     const char* const rows[] = {
@@ -87,9 +82,8 @@ TEST_F(MainWindow, CreatesTheButtonsAndFieldsInTheirPlaces)
         const RECT r = vu_test::RectInParent(w);
         char got[200];
         std::snprintf(got, sizeof got, "%ld,%ld %ldx%ld %s \"%s\" %d %lx%s %ld%s", r.left, r.top,
-                      r.right - r.left, r.bottom - r.top, vu_test::ClassOf(w).c_str(),
-                      TextOf(w).c_str(), GetDlgCtrlID(w),
-                      vu_test::StyleOf(w) & (BS_CENTER | BS_TYPEMASK | WS_DLGFRAME | WS_VSCROLL),
+                      r.right - r.left, r.bottom - r.top, vu_test::ClassOf(w).c_str(), TextOf(w).c_str(),
+                      GetDlgCtrlID(w), vu_test::StyleOf(w) & (BS_CENTER | BS_TYPEMASK | WS_DLGFRAME | WS_VSCROLL),
                       vu_test::ExStyleOf(w) & WS_EX_CLIENTEDGE ? " sunken" : "",
                       static_cast<long>(SendMessageA(w, EM_GETLIMITTEXT, 0, 0)),
                       reinterpret_cast<HFONT>(SendMessageA(w, WM_GETFONT, 0, 0)) == FieldFont ? " path" : "");
@@ -120,9 +114,8 @@ TEST_F(MainWindow, PaintsTheFrameAndTheTenTexts)
         const vu_test::Pixels want = vu_test::TextPicture(note.label ? LabelFont : NoteFont, note.text, width, 16);
         const vu_test::Pixels got = vu_test::Grab(g_main, note.x, note.y, width, 16);
         int compared = 0, wrong = 0;
-        for (int y = 0; y < want.height; ++y)
-            for (int x = 0; x < want.width; ++x)
-                if (want.at(x, y) == black && (++compared, got.at(x, y) != black)) ++wrong;
+        for (size_t i = 0; i < want.colors.size(); ++i)
+            if (want.colors[i] == black && (++compared, got.colors[i] != black)) ++wrong;
         EXPECT_TRUE(compared > 20 && wrong == 0) << note.text << ": " << wrong << " of " << compared;
     }
     // The raised frame: white outer top-left and inner bottom-right, black the others.
@@ -131,13 +124,14 @@ TEST_F(MainWindow, PaintsTheFrameAndTheTenTexts)
     for (const auto& p : frame) EXPECT_EQ(vu_test::Pixel(g_main, p.x, p.y), p.colour) << p.x << "," << p.y;
 }
 
-TEST_F(MainWindow, OnlyTheSixIdsWithoutNotificationSelectACommand)
+// Only the six ids without a notification code select a command; a settings file that cannot
+// be written (a folder in its place) is reported, and a copy run then finds no rows and leaves
+// the row and the fields alone.
+TEST_F(MainWindow, OnlyTheSixIdsSelectACommandAndAFailedSaveIsReported)
 {
     vu_EditSetText(FromField, "C:\\x.txt");
-    auto place = [] {
-        const RECT r = vu_test::RectInParent(g_main);
-        return std::vector<LONG>{r.left, r.top, r.right - r.left, r.bottom - r.top};
-    };
+    auto place = [] { const RECT r = vu_test::RectInParent(g_main);
+        return std::vector<LONG>{r.left, r.top, r.right, r.bottom}; };
     const std::vector<LONG> before = place();
     for (WPARAM w : {MAKEWPARAM(102, 1), MAKEWPARAM(105, BN_CLICKED + 3), WPARAM(99), WPARAM(106),
                      WPARAM(102 + 0x10000), WPARAM(105 + 0x10000)}) {
@@ -152,14 +146,19 @@ TEST_F(MainWindow, OnlyTheSixIdsWithoutNotificationSelectACommand)
     Command(kCornerForm);
     EXPECT_EQ(place(), std::vector<LONG>({0, 0, 146, 26 + caption}));
     Command(kConfigForm);
-    EXPECT_EQ(place(), std::vector<LONG>({x, y, 320, 270 + caption}));
+    EXPECT_EQ(place(), std::vector<LONG>({x, y, x + 320, y + 270 + caption}));
     EXPECT_EQ(TextOf(FromField), "");  // "Config" loaded row 1 again
+
+    SetPanel(4, "C:\\osparad", "");
+    ASSERT_TRUE(CreateDirectoryA(app_test::IniPath().c_str(), nullptr));
+    EXPECT_EQ(Box(kSaveRow), "ini-fel|Kunde inte spara rad 4");
+    EXPECT_EQ(Box(kCopyAll), "ini-fel|Finns inga uppgifter i ini-filen");
+    EXPECT_EQ(std::to_string(CurrentRow) + " " + Panel(), "4 4|C:\\osparad|");
 }
 
-// The row field: an arrow ('^', 'v') held and released, or a character typed. A typed 1 to 9
-// selects that row, anything else is replaced by the row's digit; at row 0 or 10 (an arrow
-// held beyond an end) nothing is read or saved. Each step saves "T" as the destination; the
-// release loads the row again, which shows that the row shown was the one saved.
+// The row field: an arrow ('^', 'v') held and released, or a character typed (1 to 9 selects that
+// row, anything else gives way to the row's digit); at row 0 or 10 nothing is read or saved. Each
+// step saves "T" as the destination; the release reloads the row: the row shown was the one saved.
 TEST_F(MainWindow, TheRowFieldSelectsRowsOneToNineOnly)
 {
     WriteIni("[1]\r\nFrom=C:\\a1\r\nTo=D:\\b1\r\n[2]\r\nFrom=C:\\a2\r\n[5]\r\nFrom=C:\\a5\r\nTo=D:\\b5\r\n"
@@ -191,17 +190,6 @@ TEST_F(MainWindow, TheRowFieldSelectsRowsOneToNineOnly)
     char names[200] = {};  // the file's sections: rows 0 and 10 wrote none
     const DWORD length = GetPrivateProfileSectionNamesA(names, sizeof names, IniPath().c_str());
     EXPECT_EQ(std::string(names, length), std::string("1\0" "2\0" "5\0" "9\0" "10\0" "0\0" "3\0", 15));
-}
-
-// A settings file that cannot be written (a folder in its place) is reported; a copy run
-// then finds no rows and leaves the row and the fields alone.
-TEST_F(MainWindow, AFailedSaveIsReportedAndTheCopyRunLeavesThePanelAlone)
-{
-    SetPanel(4, "C:\\osparad", "");
-    ASSERT_TRUE(CreateDirectoryA(app_test::IniPath().c_str(), nullptr));
-    EXPECT_EQ(Box(kSaveRow), "ini-fel|Kunde inte spara rad 4");
-    EXPECT_EQ(Box(kCopyAll), "ini-fel|Finns inga uppgifter i ini-filen");
-    EXPECT_EQ(std::to_string(CurrentRow) + " " + Panel(), "4 4|C:\\osparad|");
 }
 
 // A cancelled chooser changes neither the fields nor the chooser's buffers, whatever they

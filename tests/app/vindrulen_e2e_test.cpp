@@ -1,6 +1,4 @@
-// vindrulen.exe as a user meets it, started as its own process with real input: the corner
-// window, its icon and exit code; copy runs, one onto a drive that fills up (VU_SMALL_DRIVE);
-// the keypad with Num Lock on; both choosers completed.
+// vindrulen.exe as a user meets it: its own process, real input, a drive that fills up (VU_SMALL_DRIVE).
 #include <windows.h>
 
 #include <commctrl.h>
@@ -18,67 +16,109 @@
 
 namespace {
 
-using app_test::WriteIni;
 using vu_test::TextOf;
-
-struct Vindrulen : vu_test::Program {
-    Vindrulen() : Program("vindrulen.exe", "Vindrulen") {}
-    HWND At(int x, int y) const { return vu_test::ChildAt(Main(), x, y); }
-    static void Close(HWND dialog, int button)
-    {
-        vu_test::ClickItem(dialog, button);
-        vu_test::WaitFor([&] { return !IsWindow(dialog); });
-    }
-    // The next message box of the main window, "caption|text", once closed.
-    std::string Answer() const
-    {
-        HWND box = Dialog(Main());
-        if (box == nullptr) return "<none>";
-        const std::string seen = TextOf(box) + "|" + vu_test::ItemText(box, 0xFFFF);
-        Close(box, IDOK);
-        return seen;
-    }
-    bool NoDialog() const { return Idle() && vu_test::TopWindows("#32770", Pid()).empty(); }
-};
 
 const char kNoRow[] = "ini-fel|Finns inga uppgifter i ini-filen";
 
-// The keypad's 4 to 9 in a path field, Num Lock on, type the digit and run the commands of
-// the same numbers. Then both "Sök..." commands with their choosers completed.
-TEST(Vindrulen, KeypadKeysRunTheCommandsAndTheChoosersFillTheFields)
+// Starts in the corner with its class, styles and icon; "Kopiera" (clicked the first time)
+// names the failed rows and stops at the first row without a source; the last run fills the
+// small drive (without it: a missing source) and keeps its earlier copy. The keypad's 4 to 9 in
+// a path field type the digit and run the commands of the same numbers; both "Sök..." choosers
+// fill the fields; Alt+F4 exits with 0.
+TEST(Vindrulen, CornerWindowCopyRunsKeypadChoosersAndExitCode)
 {
-    WriteIni("");
-    Vindrulen program;
-    HWND main = program.Main(), from = program.At(10, 120);
-    ASSERT_NE(from, nullptr);
+    const char* drive = std::getenv("VU_SMALL_DRIVE");
+    const bool small = drive != nullptr && !vu_test::FileExists(std::string(drive) + "\\refused");
+    if (!small) std::printf("the small drive could not be mounted: the disk-full case did not run\n");
+    const std::string dir = vu_test::NewTempDir(), earlier(64 * 1024, 'e');
+    const std::string full = small ? std::string(drive) + "\\kopia.bin" : dir + "kopia.bin";
+    ASSERT_TRUE(vu_test::WriteFileBytes(full, earlier));
+    auto from = [&](int row) { return dir + "k\xE4lla" + std::to_string(row); };
+    auto to = [&](int row) { return dir + "m\xE5l" + std::to_string(row); };
+    auto bytes = [](int row) { return std::string("rad\0", 4) + std::string(row == 9 ? 400 * 1024 : 100 * row, '\xE4'); };
+    for (int row = 1; row <= 9; ++row) ASSERT_TRUE(vu_test::WriteFileBytes(from(row), bytes(row)));
+    // Rows without a source, with a missing source, without a destination; 9 onto the drive.
+    const struct { const char* name; int empty, missing, no_to; bool full; std::vector<std::string> boxes; } runs[] = {
+        {"rows 2 and 4 fail, 6 is empty", 6, 2, 4, false, {"kopieringsfel|Kunde inte kopiera rad 2, 4", kNoRow}},
+        {"nine rows", 0, 0, 0, false, {}},
+        {"row 9 fails", 0, small ? 0 : 9, 0, true, {"kopieringsfel|Kunde inte kopiera rad 9"}},
+    };
+    vu_test::Program program("vindrulen.exe", "Vindrulen");
+    HWND main = program.Main();
+    ASSERT_NE(main, nullptr);
+    auto at = [&](int x, int y) { return vu_test::ChildAt(main, x, y); };
+    auto close = [](HWND d, int id) { vu_test::ClickItem(d, id); vu_test::WaitFor([&] { return !IsWindow(d); }); };
+    auto answer = [&] {  // the next message box of the main window, "caption|text", once closed
+        HWND box = program.Dialog(main);
+        const std::string seen = box ? TextOf(box) + "|" + vu_test::ItemText(box, 0xFFFF) : "<none>";
+        if (box) close(box, IDOK);
+        return seen;
+    };
+    auto no_dialog = [&] { return program.Idle() && vu_test::TopWindows("#32770", program.Pid()).empty(); };
+    EXPECT_EQ(vu_test::ClassOf(main), "Vindrulen");
+    EXPECT_EQ(vu_test::StyleOf(main) & ~(WS_CAPTION | WS_CLIPSIBLINGS | WS_VISIBLE), DWORD(WS_SYSMENU));
+    EXPECT_EQ(vu_test::ExStyleOf(main) & ~WS_EX_WINDOWEDGE, DWORD(WS_EX_TOOLWINDOW));
+    const RECT r = vu_test::RectInParent(main);
+    EXPECT_EQ(std::vector<LONG>({r.left, r.top, r.right, r.bottom}),
+              std::vector<LONG>({0, 0, 146, 26 + GetSystemMetrics(SM_CYCAPTION)}));
+    for (const auto& run : runs) {
+        SCOPED_TRACE(run.name);
+        std::string ini;
+        for (int row = 1; row <= 9; ++row) {
+            DeleteFileA(to(row).c_str());
+            ini += "[" + std::to_string(row) + "]\r\nFrom=" +
+                   (row == run.empty ? "" : row == run.missing ? dir + "saknas" : from(row)) +
+                   "\r\nTo=" + (row == run.no_to ? "" : run.full && row == 9 ? full : to(row)) + "\r\n";
+        }
+        app_test::WriteIni(ini);
+        ASSERT_TRUE(vu_test::WriteFileBytes(to(1), std::string(5000, 'x')));  // replaced
+        // The button clicked as a user clicks it, then sent: the idle check waits for the run.
+        if (&run == runs) vu_test::Click(at(0, 0));
+        else SendNotifyMessageA(main, WM_COMMAND, 100, 0);
+        for (const std::string& box : run.boxes) EXPECT_EQ(answer(), box);
+        EXPECT_TRUE(no_dialog());
+        for (int row = 1; row <= 9; ++row) {
+            std::string got;
+            const bool copied = vu_test::ReadFileBytes(to(row), &got) && got == bytes(row);
+            EXPECT_EQ(copied, (!run.empty || row < run.empty) && row != run.missing &&
+                                  row != run.no_to && !(run.full && row == 9)) << row;
+        }
+    }
+    std::string kept;
+    EXPECT_TRUE(vu_test::ReadFileBytes(full, &kept) && kept == earlier) << kept.size() << " bytes";
+    DeleteFileA(full.c_str());
+    app_test::WriteIni("");
+
+    HWND path = at(10, 120);
+    ASSERT_NE(path, nullptr);
     const DWORD thread = GetWindowThreadProcessId(main, nullptr);
     ASSERT_TRUE(AttachThreadInput(GetCurrentThreadId(), thread, TRUE));  // to read its key state
-    ASSERT_TRUE(vu_test::Focus(main, from));
+    ASSERT_TRUE(vu_test::Focus(main, path));
     auto num_lock = [] { return (GetKeyState(VK_NUMLOCK) & 1) != 0; };
     const bool was_on = num_lock();
     if (!was_on) vu_test::Press(VK_NUMLOCK);
-    ASSERT_TRUE(vu_test::WaitFor(num_lock, 3000));
-    auto width = [&] { const RECT r = vu_test::RectInParent(main); return r.right - r.left; };
-    // The window's width afterwards; 9 saves the digit it typed, which 4 cannot copy.
+    // Alt released too: a keypad digit with Alt held would be taken as a character code.
+    ASSERT_TRUE(vu_test::WaitFor([&] { return num_lock() && GetKeyState(VK_MENU) >= 0; }, 3000));
+    auto width = [&] { const RECT w = vu_test::RectInParent(main); return w.right - w.left; };
+    // The window's width afterwards; 9 saves row 1 with the digit it typed, which 4 cannot copy.
     const struct { int digit, width; } keys[] = {{5, 320}, {9, 320}, {4, 320}, {6, 146}, {5, 320}};
     for (const auto& key : keys) {
         SCOPED_TRACE(key.digit);
-        ASSERT_TRUE(vu_test::Focus(main, from));
+        ASSERT_TRUE(vu_test::Focus(main, path));
         vu_test::Press(static_cast<WORD>(VK_NUMPAD0 + key.digit));
         if (key.digit == 4) {
-            EXPECT_EQ(program.Answer(), "kopieringsfel|Kunde inte kopiera rad 1");
-            EXPECT_EQ(program.Answer(), kNoRow);
+            EXPECT_EQ(answer(), "kopieringsfel|Kunde inte kopiera rad 1");
+            EXPECT_EQ(answer(), kNoRow);
         }
         EXPECT_TRUE(vu_test::WaitFor([&] { return width() == key.width; })) << width();
-        EXPECT_TRUE(program.NoDialog());
+        EXPECT_TRUE(no_dialog());
     }
-    EXPECT_EQ(app_test::IniValue("1", "From"), "9");
     if (!was_on) vu_test::Press(VK_NUMLOCK);
     vu_test::WaitFor([&] { return num_lock() == was_on; }, 3000);
     AttachThreadInput(GetCurrentThreadId(), thread, FALSE);
-    WriteIni("");
+    app_test::WriteIni("");
 
-    const std::string dir = vu_test::NewTempDir(), name = std::string(200, 'n') + ".txt";
+    const std::string name = std::string(200, 'n') + ".txt";
     ASSERT_TRUE(vu_test::WriteFileBytes(dir + name, "k\xE4lla"));
     ASSERT_TRUE(vu_test::WriteFileBytes(dir + "andra.txt", "andra"));
     const std::string deep = dir + std::string(40, 'd');  // with the name: over 259
@@ -108,77 +148,17 @@ TEST(Vindrulen, KeypadKeysRunTheCommandsAndTheChoosersFillTheFields)
             SendMessageA(dialog, WM_USER + 102, TRUE, reinterpret_cast<LPARAM>(program.CopyInto(step.value)));
             ASSERT_TRUE(vu_test::WaitFor([&] { return item(TVGN_CARET) != item(TVGN_ROOT); }));
         }
-        Vindrulen::Close(dialog, IDOK);
-        EXPECT_EQ(step.box.empty() ? "" : program.Answer(), step.box);
-        EXPECT_TRUE(program.NoDialog());
-        EXPECT_EQ(TextOf(program.At(10, 120)) + "|" + TextOf(program.At(10, 180)), step.from + "|" + step.to);
+        close(dialog, IDOK);
+        EXPECT_EQ(step.box.empty() ? "" : answer(), step.box);
+        EXPECT_TRUE(no_dialog());
+        EXPECT_EQ(TextOf(at(10, 120)) + "|" + TextOf(at(10, 180)), step.from + "|" + step.to);
     }
-}
-
-// Starts in the corner with its class, styles and icon; "Kopiera" (clicked the first time)
-// names the failed rows and stops at the first row without a source; the last run fills the
-// small drive (without it: a missing source) and keeps its earlier copy; Alt+F4 exits with 0.
-TEST(Vindrulen, StartsInTheCornerCopiesTheRowsAndEndsWithZero)
-{
-    const char* drive = std::getenv("VU_SMALL_DRIVE");
-    const bool small = drive != nullptr && !vu_test::FileExists(std::string(drive) + "\\refused");
-    if (!small) std::printf("the small drive could not be mounted: the disk-full case did not run\n");
-    const std::string dir = vu_test::NewTempDir(), earlier(64 * 1024, 'e');
-    const std::string full = small ? std::string(drive) + "\\kopia.bin" : dir + "kopia.bin";
-    ASSERT_TRUE(vu_test::WriteFileBytes(full, earlier));
-    auto from = [&](int row) { return dir + "k\xE4lla" + std::to_string(row); };
-    auto to = [&](int row) { return dir + "m\xE5l" + std::to_string(row); };
-    auto bytes = [](int row) { return std::string("rad\0", 4) + std::string(row == 9 ? 400 * 1024 : 100 * row, '\xE4'); };
-    for (int row = 1; row <= 9; ++row) ASSERT_TRUE(vu_test::WriteFileBytes(from(row), bytes(row)));
-    // Rows without a source, with a missing source, without a destination; 9 onto the drive.
-    const struct { const char* name; int empty, missing, no_to; bool full; std::vector<std::string> boxes; } runs[] = {
-        {"rows 2 and 4 fail, 6 is empty", 6, 2, 4, false, {"kopieringsfel|Kunde inte kopiera rad 2, 4", kNoRow}},
-        {"nine rows", 0, 0, 0, false, {}},
-        {"row 9 fails", 0, small ? 0 : 9, 0, true, {"kopieringsfel|Kunde inte kopiera rad 9"}},
-    };
-    Vindrulen program;
-    HWND main = program.Main();
-    ASSERT_NE(main, nullptr);
-    EXPECT_EQ(vu_test::ClassOf(main), "Vindrulen");
-    EXPECT_EQ(vu_test::StyleOf(main) & ~(WS_CAPTION | WS_CLIPSIBLINGS | WS_VISIBLE), DWORD(WS_SYSMENU));
-    EXPECT_EQ(vu_test::ExStyleOf(main) & ~WS_EX_WINDOWEDGE, DWORD(WS_EX_TOOLWINDOW));
-    const RECT r = vu_test::RectInParent(main);
-    EXPECT_EQ(std::vector<LONG>({r.left, r.top, r.right, r.bottom}),
-              std::vector<LONG>({0, 0, 146, 26 + GetSystemMetrics(SM_CYCAPTION)}));
-    for (const auto& run : runs) {
-        SCOPED_TRACE(run.name);
-        std::string ini;
-        for (int row = 1; row <= 9; ++row) {
-            DeleteFileA(to(row).c_str());
-            ini += "[" + std::to_string(row) + "]\r\nFrom=" +
-                   (row == run.empty ? "" : row == run.missing ? dir + "saknas" : from(row)) +
-                   "\r\nTo=" + (row == run.no_to ? "" : run.full && row == 9 ? full : to(row)) + "\r\n";
-        }
-        WriteIni(ini);
-        ASSERT_TRUE(vu_test::WriteFileBytes(to(1), std::string(5000, 'x')));  // replaced
-        // The button clicked as a user clicks it, then sent: the idle check waits for the run.
-        if (&run == runs) vu_test::Click(program.At(0, 0));
-        else SendNotifyMessageA(main, WM_COMMAND, 100, 0);
-        for (const std::string& box : run.boxes) EXPECT_EQ(program.Answer(), box);
-        EXPECT_TRUE(program.NoDialog());
-        for (int row = 1; row <= 9; ++row) {
-            std::string got;
-            const bool copied = vu_test::ReadFileBytes(to(row), &got) && got == bytes(row);
-            EXPECT_EQ(copied, (!run.empty || row < run.empty) && row != run.missing &&
-                                  row != run.no_to && !(run.full && row == 9)) << row;
-        }
-    }
-    std::string kept;
-    EXPECT_TRUE(vu_test::ReadFileBytes(full, &kept) && kept == earlier) << kept.size() << " bytes";
-    DeleteFileA(full.c_str());
-    WriteIni("");
-    // The icon group in the program file: one 32 x 32 image of 16 colours, Swedish.
-    HMODULE exe = LoadLibraryExA((vu_test::ProgramDir() + "vindrulen.exe").c_str(), nullptr,
-                                 LOAD_LIBRARY_AS_DATAFILE);
+    // The icon group in the program file, Swedish: the header and one 32 x 32 image of 16 colours.
+    const std::string file = vu_test::ProgramDir() + "vindrulen.exe";
+    HMODULE exe = LoadLibraryExA(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(exe, nullptr);
-    HRSRC group = FindResourceExA(exe, RT_GROUP_ICON, "COPY_ICON",
-                                  MAKELANGID(LANG_SWEDISH, SUBLANG_SWEDISH));
-    ASSERT_TRUE(group != nullptr && SizeofResource(exe, group) == 20u);  // the header and one entry
+    HRSRC group = FindResourceExA(exe, RT_GROUP_ICON, "COPY_ICON", MAKELANGID(LANG_SWEDISH, SUBLANG_SWEDISH));
+    ASSERT_TRUE(group != nullptr && SizeofResource(exe, group) == 20u);
     const BYTE* icons = static_cast<const BYTE*>(LockResource(LoadResource(exe, group)));
     EXPECT_EQ(std::vector<BYTE>(icons, icons + 9), (std::vector<BYTE>{0, 0, 1, 0, 1, 0, 32, 32, 16}));
     FreeLibrary(exe);

@@ -1,5 +1,5 @@
-// gallery.exe as a user meets it: every page opened with Alt and its menu letter shows its own
-// controls (and only those), the drawing page paints, and Alt+F4 ends the program normally.
+// gallery.exe: each page opened with Alt and its menu letter shows its own controls (and only
+// those), the drawing page paints, and Alt+F4 ends the program normally.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -11,25 +11,13 @@
 
 namespace {
 
-BOOL CALLBACK CountChild(HWND child, LPARAM lp)
+BOOL CALLBACK CountChild(HWND child, LPARAM lp)  // child windows by class, at any depth
 {
     ++(*reinterpret_cast<std::map<std::string, int>*>(lp))[vu_test::ClassOf(child)];
     return TRUE;
 }
 
-// How many child windows of each class the window has, at any depth.
-std::map<std::string, int> ChildClasses(HWND w)
-{
-    std::map<std::string, int> counts;
-    EnumChildWindows(w, CountChild, reinterpret_cast<LPARAM>(&counts));
-    return counts;
-}
-
-struct PageCase {
-    char key;  // the menu item's underlined letter
-    const char* title;
-    std::map<std::string, int> children;
-};
+struct PageCase { char key; const char* title; std::map<std::string, int> children; };  // key: Alt+key
 
 // In reverse menu order, so that the first page too is reached by a switch.
 const PageCase kPages[] = {
@@ -57,7 +45,9 @@ TEST(Gallery, EveryPageOpensFromTheMenuBarWithItsControls)
         // The page sets its title once its controls are made.
         EXPECT_TRUE(vu_test::WaitFor([&] { return vu_test::TextOf(w) == page.title; }, 5000))
             << page.title << ": the title is " << vu_test::TextOf(w);
-        EXPECT_EQ(ChildClasses(w), page.children) << page.title;
+        std::map<std::string, int> counts;
+        EnumChildWindows(w, CountChild, reinterpret_cast<LPARAM>(&counts));
+        EXPECT_EQ(counts, page.children) << page.title;
         const POINT swatch = vu_test::ScreenPoint(w, 290, 282);  // on the screen's pixels
         EXPECT_TRUE(page.key != 'R' || vu_test::WaitFor([&] {
             return vu_test::Pixel(GetDesktopWindow(), swatch.x, swatch.y) == RGB(32, 144, 208);
