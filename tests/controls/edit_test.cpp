@@ -1,5 +1,4 @@
-// Edit and spin fields on real windows: words and the rebuild, the readers' bounds, the keys
-// posted to the parent (real key presses), the arrows (a real click), loads that never shorten.
+// Edit and spin fields: words and the rebuild, readers' bounds, posted keys, arrows, whole loads.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,59 +20,47 @@ constexpr DWORD S = WS_EX_STATICEDGE, C = WS_EX_CLIENTEDGE, D = WS_DLGFRAME;
 DWORD Caret(HWND field) { return HIWORD(SendMessageA(field, EM_GETSEL, 0, 0)); }
 std::vector<WPARAM> Got(UINT message, LPARAM lparam)  // the wparams the parent got, in order
 {
-    std::vector<WPARAM> got;
-    for (const Message& m : Messages()) if (m.message == message && m.lparam == lparam) got.push_back(m.wparam);
-    return got;
+    std::vector<WPARAM> w;
+    for (const Message& m : Messages()) if (m.message == message && m.lparam == lparam) w.push_back(m.wparam);
+    return w;
 }
 
 class Fields : public ::testing::Test {
 protected:
-    HWND Make(bool spin, int n, const char* a = "L") { return (spin ? vu_Spin : vu_Edit)(p_, 9, 9, 60, 40, a, n); }
+    HWND Make(bool s, int n, const char* a = "L") { return (s ? vu_Spin : vu_Edit)(p_, 9, 9, 60, 40, a, n); }
     Window p_{"Fält", 400, 300};
     HWND next_ = vu_Spin(p_, 10, 200, 60, 24, "L", 5);
 };
 
 TEST_F(Fields, AlignmentAndFrameWordsAndTheRebuild)
 {
-    // Made with an alignment word, rebuilt with a frame word; the readers and the rebuild take
-    // limit - 1 characters, never writing past the limit.
+    // The readers and the rebuild take limit - 1 characters, never writing past the limit.
     struct Row { const char *align, *frame; DWORD align_style, ex, style; } rows[] = {
         {"L", "FLAT", ES_LEFT, 0, 0}, {"C", "SMAL_SUNKEN", ES_CENTER, S, 0},
         {"R", "SUNKEN", ES_RIGHT, C, 0}, {"c", "MAX_SUNKEN", ES_LEFT, S | C, 0},
         {"", "DOUBLE_EDGE", ES_LEFT, S | C, D}, {nullptr, "BAR", ES_LEFT, 0, D},
         {"R", "EDGE", ES_RIGHT, C, D}, {"C", "edge", ES_CENTER, 0, 0}, {"R", nullptr, ES_RIGHT, 0, 0}};
-    for (const Row& row : rows)
-        for (bool spin : {false, true}) {
-            SCOPED_TRACE(std::string(row.frame ? row.frame : "null") + (spin ? " spin" : ""));
-            HWND old = Make(spin, 8, row.align);
-            EXPECT_EQ(StyleOf(old), row.align_style | (spin ? kSpin : kEdit));
-            vu_EditSetText(old, "C:\\Data\\lista.txt");  // WM_SETTEXT is not cut: the readers cut
-            std::string buffer(8 + 8, 'Q');
-            EXPECT_EQ((spin ? vu_SpinGetText : vu_EditGetText)(old, &buffer[0]), 7);
-            EXPECT_EQ(buffer, std::string("C:\\Data\0QQQQQQQQ", 16));
-            EXPECT_EQ(vu_EditTextLength(old), 7);
-            HWND framed = (spin ? vu_SpinReframe : vu_EditReframe)(old, 20, 30, 200, 26,
-                                                                 row.frame, row.align, 50);
-            EXPECT_TRUE(!IsWindow(old) && TextOf(framed) == "C:\\Data" && vu_EditGetLimit(framed) == 50);
-            EXPECT_EQ(ExStyleOf(framed) & (S | C), row.ex);
-            EXPECT_EQ(StyleOf(framed), row.align_style | row.style | (spin ? kSpin : kEdit));
-            const WNDPROC proc = spin ? vu_SpinProc : vu_EditProc;  // the rebuilt field's rules
-            EXPECT_EQ(GetWindowLongPtrA(framed, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(proc));
-            DestroyWindow(framed);
-        }
-    HWND field = Make(false, 100);  // the selected text: from the selection's start to its end
-    EXPECT_EQ(vu_EditGetText(field, nullptr), 0);
-    vu_EditSetText(field, "Hej du glada");
-    std::string got;
-    for (const auto& s : {std::pair<int, int>{4, 6}, {7, -1}, {5, 5}, {0, 0}, {0, -1}})
-        SendMessageA(field, EM_SETSEL, s.first, s.second), got = got + vu_EditGetSelText(field) + "|";
-    EXPECT_EQ(got, "du|glada|||Hej du glada|");
+    for (const Row& row : rows) for (bool spin : {false, true}) {
+        SCOPED_TRACE(std::string(row.frame ? row.frame : "null") + (spin ? " spin" : ""));
+        HWND old = Make(spin, 8, row.align);
+        EXPECT_EQ(StyleOf(old), row.align_style | (spin ? kSpin : kEdit));
+        vu_EditSetText(old, "C:\\Data\\lista.txt");  // WM_SETTEXT is not cut: the readers cut
+        std::string buffer(8 + 8, 'Q');
+        EXPECT_EQ((spin ? vu_SpinGetText : vu_EditGetText)(old, &buffer[0]), 7);
+        EXPECT_EQ(buffer, std::string("C:\\Data\0QQQQQQQQ", 16));
+        EXPECT_EQ(vu_EditTextLength(old), 7);
+        HWND framed = (spin ? vu_SpinReframe : vu_EditReframe)(old, 20, 30, 200, 26, row.frame, row.align, 50);
+        EXPECT_TRUE(!IsWindow(old) && TextOf(framed) == "C:\\Data" && vu_EditGetLimit(framed) == 50);
+        EXPECT_EQ(ExStyleOf(framed) & (S | C), row.ex);
+        EXPECT_EQ(StyleOf(framed), row.align_style | row.style | (spin ? kSpin : kEdit));
+        EXPECT_EQ(GetWindowLongPtrA(framed, GWLP_WNDPROC), LONG_PTR(spin ? vu_SpinProc : vu_EditProc));
+        DestroyWindow(framed);
+    }
 }
 
 TEST_F(Fields, KeyDownsGoToTheParentButCaretKeysStayInPlainFields)
 {
-    // Every key-down goes to the parent as WM_COMMAND (key, 0) but the caret keys of a plain
-    // or spin field, which move its caret; Tab or Enter lets the focus move on once.
+    // Key-downs reach the parent as WM_COMMAND (key, 0) but a plain or spin field's caret keys.
     enum Kind { kPlain, kPassword, kNumber };
     const std::vector<WORD> caret_keys = {VK_HOME, VK_RIGHT, VK_END, VK_LEFT}, keypad = {
         VK_DELETE, VK_NUMPAD4, VK_NUMPAD5, VK_NUMPAD6, VK_NUMPAD7, VK_NUMPAD8, VK_NUMPAD9, 'A'};
@@ -112,17 +99,16 @@ TEST_F(Fields, KeyDownsGoToTheParentButCaretKeysStayInPlainFields)
 TEST_F(Fields, ArrowsAndStepsMoveTheCallersValueAndShowItsText)
 {
     HWND field = Make(true, 4, "C");
-    struct Row { int code; bool own; int value, stepped; const char* shown; } rows[] = {
-        {SB_LINEUP, true, 1, 0, "7"}, {SB_LINEUP, true, 0, 0, "7"}, {SB_LINEUP, true, -5, -5, "7"},
-        {SB_LINEDOWN, true, 9, 10, "7"}, {MAKELONG(SB_LINEDOWN, 40), true, 3, 4, "7"},  // thumb
-        {SB_LINEDOWN, true, INT_MAX, INT_MAX, "7"}, {SB_PAGEDOWN, true, 5, 5, "7"},
-        {SB_LINEDOWN, false, 3, 3, "x"}};  // another scroll bar's
+    struct Row { int code; bool own; int value, stepped; } rows[] = {  // not own: another scroll bar's
+        {SB_LINEUP, 1, 1, 0}, {SB_LINEUP, 1, 0, 0}, {SB_LINEUP, 1, -5, -5}, {SB_LINEDOWN, 1, 9, 10},
+        {MAKELONG(SB_LINEDOWN, 40), 1, 3, 4}, {SB_LINEDOWN, 1, INT_MAX, INT_MAX}, {SB_PAGEDOWN, 1, 5, 5},
+        {SB_LINEDOWN, 0, 3, 3}};
     for (const Row& row : rows) {
         vu_SpinSetText(field, "x");
         char text[] = "7";
         const HWND bar = row.own ? field : HWND(p_);
         EXPECT_EQ(vu_SpinStep(field, row.code, bar, text, row.value), row.stepped) << row.value;
-        EXPECT_EQ(TextOf(field), row.shown) << row.value;
+        EXPECT_EQ(TextOf(field), row.own ? "7" : "x") << row.value;
     }
     // A click on the lower arrow reaches the parent as the field's scroll codes.
     const SIZE client = ClientSize(field);
@@ -162,10 +148,10 @@ TEST_F(Fields, LoadsTakeTheWholeFileOrNothing)
         if (row.bytes != "-") { ASSERT_TRUE(WriteFileBytes(in, row.bytes)); }
         EXPECT_EQ(vu_EditLoadFile(field, in.c_str()), row.result);
         const std::string expected = row.result ? "behåll" : row.bytes == "-" ? "" : row.bytes;
-        std::string back;
         EXPECT_TRUE(TextOf(field) == expected) << TextOf(field).size();
         if (row.result == 0) {  // the caret at the start, not modified, saved back whole
             EXPECT_TRUE(Caret(field) == 0 && !SendMessageA(field, EM_GETMODIFY, 0, 0));
+            std::string back;
             EXPECT_EQ(vu_EditSaveFile(field, out.c_str()), 0);
             EXPECT_TRUE(ReadFileBytes(out, &back) && back == expected) << back.size();
         }
@@ -173,12 +159,10 @@ TEST_F(Fields, LoadsTakeTheWholeFileOrNothing)
     }
     // A read-only file, a missing folder, no path: not opened. A gone field: nothing written.
     HWND field = Make(false, 100);
-    ASSERT_TRUE(WriteFileBytes(out, "låst"));
-    SetFileAttributesA(out.c_str(), FILE_ATTRIBUTE_READONLY);
+    ASSERT_TRUE(WriteFileBytes(out, "låst") && SetFileAttributesA(out.c_str(), FILE_ATTRIBUTE_READONLY));
     for (const char* path : {out.c_str(), "C:\\saknas\\fil.txt", (const char*)nullptr})
         EXPECT_TRUE(vu_EditLoadFile(field, path) == 2 && vu_EditSaveFile(field, path) == 2);
-    SetFileAttributesA(out.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DestroyWindow(field);
+    SetFileAttributesA(out.c_str(), FILE_ATTRIBUTE_NORMAL), DestroyWindow(field);
     EXPECT_EQ(vu_EditSaveFile(field, out.c_str()) * 10 + vu_EditLoadFile(field, in.c_str()), 33);
     EXPECT_TRUE(ReadFileBytes(out, &bytes) && bytes == "låst");
 }

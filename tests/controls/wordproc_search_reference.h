@@ -1,6 +1,4 @@
-// The editor's search worked the plain way, a yardstick for the toolkit's own (tests and
-// benchmark): at every step the text is read again up to the window's end, the window copied
-// into a compare buffer and compared with the platform's comparison. Quadratic on purpose.
+// The editor's search the plain, quadratic way (re-reading the text at each step): a yardstick.
 #ifndef VU_TESTS_WORDPROC_SEARCH_REFERENCE_H
 #define VU_TESTS_WORDPROC_SEARCH_REFERENCE_H
 
@@ -29,7 +27,6 @@ inline int Find(HWND editor, const char* text, int source, const char* direction
     long s = LOWORD(selection), e = HIWORD(selection);
     if (n == 0 || (s == e && m == 0)) return n == 0 ? 3 : 2;
     if (s == e) s -= step < 0 ? m : 0, e += step > 0 ? m : 0;
-    // Both buffers as the algorithm takes them, with room for every window it reads.
     std::vector<char> compare(4 * (size_t(m) + 1000) + size_t(e - s) + 2);
     std::vector<char> whole(4 * (size_t(n) + 1000) + size_t(e) + 2);
     for (long i = 0; i < n; ++i) {
