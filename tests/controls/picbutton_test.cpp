@@ -67,7 +67,8 @@ TEST(PicButton, OwnerDrawnLooksAreCopiedUnscaled)
     vu_test::SetMainWindowHandler([](HWND, UINT msg, WPARAM wp, LPARAM lp, LRESULT* r) {
         if (msg != WM_DRAWITEM) return false;
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
-        return vu_PicButtonDraw(item->hwndItem, static_cast<int>(wp), item, "PB_NORMAL", "PB_PRESSED"), *r = TRUE, true;
+        vu_PicButtonDraw(item->hwndItem, static_cast<int>(wp), item, "PB_NORMAL", "PB_PRESSED");
+        return *r = TRUE, true;
     });
     HWND b = vu_PicButton(parent, 20, 20, 40, 20, "B", 31);
     EXPECT_EQ(vu_test::StyleOf(b), 0x5080000Bu);
@@ -88,7 +89,7 @@ TEST(PicButton, DoubleClickTimeLoweredOnlyWhileHovered)
     SetDoubleClickTime(500);
     vu_test::Window parent("Dubbelklick");
     HWND b = vu_PicButton(parent, 20, 20, 60, 30, "", 41);
-    vu_test::ClearMessages(), vu_test::PointerTo(vu_test::CentreOf(b));  // the parent hears of the move; the time is lowered
+    vu_test::ClearMessages(), vu_test::PointerTo(vu_test::CentreOf(b));  // the parent hears of it; time lowered
     EXPECT_TRUE(vu_test::WaitFor([&] { return vu_test::CountMessages(WM_MOUSEMOVE, parent) > 0; }));
     SendMessageA(b, WM_NCHITTEST, 0, 0);
     EXPECT_EQ(GetDoubleClickTime(), 10u);

@@ -7,7 +7,7 @@
 #include "pixels.h"
 #include "query.h"
 
-static TBBUTTON At(HWND tb, int i) { TBBUTTON b = {}; return SendMessageA(tb, TB_GETBUTTON, i, LPARAM(&b)), b; }  // 0: none
+static TBBUTTON At(HWND tb, int i) { TBBUTTON b = {}; return SendMessageA(tb, TB_GETBUTTON, i, LPARAM(&b)), b; }
 
 // An image of the toolbar's list (each test bitmap is 16 x 15 of one colour) drawn on it, read back.
 static COLORREF ImageColour(HWND tb, int index)

@@ -1,4 +1,4 @@
-// draw_test.bmp: 12 x 7, pixel (x, y) BitmapColour(x, y); draw_test.ico: 32 x 32, red | blue, top-left 8 x 8 clear.
+// draw_test.bmp: 12 x 7 pixels of BitmapColour(x, y); draw_test.ico: 32 x 32, red | blue, top-left 8 x 8 clear.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,7 +11,7 @@ namespace {
 
 using namespace vu_test;
 
-constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kBg = kBackground, kBlack = 0, kWhite = 0xFFFFFF;
+constexpr COLORREF kRed = 0x0000FF, kBlue = 0xFF0000, kBg = kBackground, kBlack = 0, kWhite = 0xFFFFFF;
 constexpr COLORREF kNearBlack = RGB(1, 0, 0);  // 0x000001: an opaque, almost black background
 COLORREF BitmapColour(int x, int y) { return RGB(x * 20, y * 30, 100 + x + 3 * y); }
 
@@ -222,7 +222,7 @@ TEST(Draw, NoDrawingCallKeepsAGdiObject)
 {
     Window w("Läcka", 200, 160);
     const HFONT f = TestFont();
-    vu_DrawIcon(w, 0, 0, "TEST_ICON"), vu_DrawSystemIcon(w, 0, 0, IDI_APPLICATION);  // the platform keeps these
+    vu_DrawIcon(w, 0, 0, "TEST_ICON"), vu_DrawSystemIcon(w, 0, 0, IDI_APPLICATION);  // kept by the platform
     const DWORD before = GdiObjects();
     for (int i = 0; i < 100; ++i) {
         DrawPlain(w, 5, f, kNearBlack), Draw3D(w, 5, f, 2), vu_Frame3D(w, 0, 10, 30, 10, "UPPER", 1);
