@@ -98,7 +98,7 @@ TEST(Vindrulen, CornerWindowCopyRunsKeypadChoosersAndExitCode)
     const bool was_on = num_lock();
     if (!was_on) vu_test::Press(VK_NUMLOCK);
     // Alt released too: a keypad digit with Alt held would be taken as a character code.
-    ASSERT_TRUE(vu_test::WaitFor([&] { return num_lock() && GetKeyState(VK_MENU) >= 0; }, 3000));
+    ASSERT_TRUE(vu_test::WaitFor([&] { return num_lock() && GetKeyState(VK_MENU) >= 0; }, 10000));
     auto width = [&] { const RECT w = vu_test::RectInParent(main); return w.right - w.left; };
     // The window's width afterwards; 9 saves row 1 with the digit it typed, which 4 cannot copy.
     const struct { int digit, width; } keys[] = {{5, 320}, {9, 320}, {4, 320}, {6, 146}, {5, 320}};

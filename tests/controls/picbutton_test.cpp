@@ -45,7 +45,7 @@ TEST(PicButton, NoObjectKeptPerReplacementOrDrawing)
     HWND b = Button(parent, WS_CHILD | WS_VISIBLE), drawn = vu_PicButton(parent, 100, 10, 64, 32, "", 31);
     DRAWITEMSTRUCT item = {ODT_BUTTON, 31, 0, 0, 0, drawn, GetDC(drawn), {0, 0, 64, 32}, 0};
     DWORD before = 0;  // counted from the second round: the first loads the icon, shared by later loads
-    for (int i = 0; i <= 5000; ++i) {
+    for (int i = 0; i <= vu_test::Rounds(5000); ++i) {
         if (i == 1) before = vu_test::GdiObjects();
         vu_PicButtonSetBitmap(b, "C", "PB_NORMAL");
         vu_PicButtonSetIcon(b, "C", "PB_ICON");

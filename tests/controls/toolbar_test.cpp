@@ -128,7 +128,7 @@ TEST(Toolbar, ColourPaintsAndReleasesOnlyItsOwnBrushes)
     DeleteObject(mine);
     // Replaced by either colour call, the toolkit's brush goes: no object is kept per call.
     const DWORD before = vu_test::GdiObjects();
-    for (int i = 0; i < 2500; ++i) {
+    for (int i = 0; i < vu_test::Rounds(2500); ++i) {
         vu_WindowBackColor(tb, RGB(0, 0, i % 256));
         vu_ToolbarSetColor(tb, RGB(0, i % 256, 0));
     }

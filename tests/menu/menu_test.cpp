@@ -60,7 +60,7 @@ TEST(Menus, SystemMenuItemsAndReplacedBitmapsReleased)
     EXPECT_EQ(vu_SysMenuDelete(w, 99), 1);
     vu_MenuAppendBitmap(m, "MENU_PICTURE", 1), vu_MenuAppendMarkBitmap(m, "MENU_MARK", "Märkt", 2);
     const DWORD before = vu_test::GdiObjects();
-    for (int i = 0; i < 5000; ++i) {
+    for (int i = 0; i < vu_test::Rounds(5000); ++i) {
         vu_MenuModifyBitmap(m, "MENU_PICTURE", 1);
         vu_MenuCheckMarkBitmap(m, "MENU_MARK", i % 2 ? nullptr : "Märkt", 2);
         vu_SysMenuCheckMarkBitmap(w, "MENU_MARK", "Om", 0x310);

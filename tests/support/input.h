@@ -99,7 +99,7 @@ inline void Type(const std::string& text)
 inline bool Foreground(HWND top)
 {
     SetForegroundWindow(top);
-    return WaitFor([&] { return GetForegroundWindow() == top; }, 3000);
+    return WaitFor([&] { return GetForegroundWindow() == top; }, 10000);
 }
 
 // Brings top to the foreground and gives control the keyboard focus; true when both hold.
@@ -107,7 +107,7 @@ inline bool Focus(HWND top, HWND control)
 {
     if (!Foreground(top)) return false;
     SetFocus(control);
-    return WaitFor([&] { return GetFocus() == control; }, 3000);
+    return WaitFor([&] { return GetFocus() == control; }, 10000);
 }
 
 }  // namespace vu_test

@@ -36,6 +36,10 @@ std::string ProgramDir();
 // True in the run under Wine's heap checker (ctest label heap), where programs run many
 // times slower.
 inline bool UnderHeapChecker() { return GetEnvironmentVariableA("VU_HEAPCHECK", nullptr, 0) != 0; }
+// The rounds of a repeated-call loop (a leak check): all of them in the plain run, a 25th
+// under the heap checker, which makes every round many times slower; a leak of one object a
+// round shows either way.
+inline int Rounds(int plain) { return UnderHeapChecker() ? plain / 25 : plain; }
 
 // One message that reached MainWindowProc.
 struct Message {
