@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "input.h"
 #include "pixels.h"
 #include "query.h"
 
@@ -89,11 +88,13 @@ TEST(PicButton, DoubleClickTimeLoweredOnlyWhileHovered)
     SetDoubleClickTime(500);
     vu_test::Window parent("Dubbelklick");
     HWND b = vu_PicButton(parent, 20, 20, 60, 30, "", 41);
-    vu_test::ClearMessages(), vu_test::PointerTo(vu_test::CentreOf(b));  // the parent hears of it; time lowered
+    RECT r = vu_test::RectInParent(b);  // the pointer only moves (lock "pointer"): over the button,
+    MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&r), 2);  // the parent hears of it
+    vu_test::ClearMessages(), SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     EXPECT_TRUE(vu_test::WaitFor([&] { return vu_test::CountMessages(WM_MOUSEMOVE, parent) > 0; }));
     SendMessageA(b, WM_NCHITTEST, 0, 0);
     EXPECT_EQ(GetDoubleClickTime(), 10u);
-    vu_test::PointerTo(vu_test::ScreenPoint(parent, 300, 250));  // it leaves: the timer puts it back
+    SetCursorPos(r.left + 250, r.top + 200);  // it leaves: the timer puts it back
     EXPECT_TRUE(vu_test::WaitFor([] { return GetDoubleClickTime() == 500; }, 2000));
     SendMessageA(b, WM_NCHITTEST, 0, 0);  // destroyed while hovered, before its timer runs
     DestroyWindow(b);
