@@ -1,22 +1,9 @@
 // Class background brushes made by the toolkit, and their release when replaced.
 #include "controls/class_brush.h"
 
-#include <algorithm>
-#include <vector>
+#include "draw/made_objects.h"
 
 namespace vu {
-namespace {
-
-// Every brush this module has installed and not yet deleted. A class's old brush is
-// deleted only when it is one of these: the platform's own brushes (system colour brushes,
-// stock objects) and the application's must survive.
-std::vector<HBRUSH>& MadeBrushes()
-{
-    static std::vector<HBRUSH> brushes;
-    return brushes;
-}
-
-}  // namespace
 
 int SetClassBackColor(HWND control, COLORREF colour)
 {
@@ -32,13 +19,10 @@ int SetClassBackColor(HWND control, COLORREF colour)
         DeleteObject(brush);
         return 0;
     }
-    std::vector<HBRUSH>& made = MadeBrushes();
-    made.push_back(brush);
-    auto mine = std::find(made.begin(), made.end(), old);
-    if (old != nullptr && old != brush && mine != made.end()) {
-        made.erase(mine);
-        DeleteObject(old);
-    }
+    // The old brush goes only when the toolkit made it: the platform's own brushes (system
+    // colour brushes, stock objects) and the application's must survive.
+    RememberMade(brush);
+    if (old != brush) ReleaseIfMade(old);
     InvalidateRgn(control, nullptr, TRUE);
     return 0;
 }

@@ -1,11 +1,9 @@
 // Picture buttons: turning a button into a bitmap or icon button, the family's geometry
 // members and its small button operations.
-#include <algorithm>
-#include <vector>
-
 #include "base/keyword.h"
 #include "controls/alignment.h"
 #include "controls/geometry.h"
+#include "draw/made_objects.h"
 #include "vu.h"
 
 namespace {
@@ -56,30 +54,14 @@ const vu::Keyword<WORD> kSystemIcons[] = {
     {"APPLICATION", 32512},  // IDI_APPLICATION
 };
 
-// The bitmaps this file loaded for buttons and a button still shows. Each load makes a new
-// bitmap, so the one a button gives back when its picture is replaced is deleted when it is
-// one of these; icons from LoadIconA are shared by the platform and never deleted, and a
+// Each load makes a new bitmap, which the toolkit deletes when a later call replaces it on
+// the button; icons from LoadIconA are shared by the platform and never deleted, and a
 // picture the caller handed to the button is never touched.
-std::vector<HANDLE>& MadeBitmaps()
-{
-    static std::vector<HANDLE> made;
-    return made;
-}
-
 HANDLE LoadBitmapOf(HWND button, const char* name)
 {
     HANDLE bitmap = name ? LoadBitmapA(ModuleOf(button), name) : nullptr;
-    if (bitmap) MadeBitmaps().push_back(bitmap);
+    vu::RememberMade(static_cast<HGDIOBJ>(bitmap));
     return bitmap;
-}
-
-void ReleaseIfMade(HANDLE replaced)
-{
-    std::vector<HANDLE>& made = MadeBitmaps();
-    const auto it = std::find(made.begin(), made.end(), replaced);
-    if (replaced == nullptr || it == made.end()) return;
-    made.erase(it);
-    DeleteObject(replaced);
 }
 
 HANDLE LoadIconOf(HWND button, const char* name)
@@ -110,7 +92,7 @@ int SetPicture(HWND button, const char* alignment, DWORD picture_bit, WPARAM ima
     HANDLE picture = load(button, name);
     const HANDLE replaced = reinterpret_cast<HANDLE>(
         SendMessageA(button, BM_SETIMAGE, image_type, reinterpret_cast<LPARAM>(picture)));
-    if (replaced != picture) ReleaseIfMade(replaced);
+    if (replaced != picture) vu::ReleaseIfMade(static_cast<HGDIOBJ>(replaced));
     SetWindowLongA(button, GWL_STYLE, static_cast<LONG>(style));
     return 0;
 }

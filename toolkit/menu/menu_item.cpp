@@ -1,10 +1,10 @@
 // The operations behind every menu-item call.
 #include "menu/menu_item.h"
 
-#include <algorithm>
-#include <vector>
+#include <initializer_list>
 
 #include "base/keyword.h"
+#include "draw/made_objects.h"
 
 namespace vu {
 namespace menu {
@@ -16,15 +16,6 @@ LPCSTR NewItem(const Content& content)
     if (content.type == MF_BITMAP) return reinterpret_cast<LPCSTR>(content.bitmap);
     if (content.type == MF_SEPARATOR) return nullptr;
     return TextOrEmpty(content.text);
-}
-
-// The bitmaps this file loaded and handed to a menu item. Each load makes a new bitmap
-// shown by one item, so one of these that an item stops showing is deleted; bitmaps the
-// caller put into a menu are never touched.
-std::vector<HBITMAP>& MadeBitmaps()
-{
-    static std::vector<HBITMAP> made;
-    return made;
 }
 
 // The bitmaps the item with this identifier shows: its picture and its check-mark images.
@@ -42,17 +33,13 @@ Shown ShownBy(HMENU menu, UINT id)
     return {info.hbmpItem, info.hbmpChecked, info.hbmpUnchecked};
 }
 
-// Deletes each bitmap the item showed before a change and no longer shows, if made here.
+// Deletes each bitmap the item showed before a change and no longer shows, when the toolkit
+// loaded it (each load makes a new bitmap shown by one item); the caller's stay.
 void ReleaseReplaced(HMENU menu, UINT id, const Shown& before)
 {
     const Shown after = ShownBy(menu, id);
-    std::vector<HBITMAP>& made = MadeBitmaps();
-    for (HBITMAP old : {before.picture, before.checked, before.unchecked}) {
-        const auto it = std::find(made.begin(), made.end(), old);
-        if (old == nullptr || after.Has(old) || it == made.end()) continue;
-        made.erase(it);
-        DeleteObject(old);
-    }
+    for (HBITMAP old : {before.picture, before.checked, before.unchecked})
+        if (!after.Has(old)) ReleaseIfMade(old);
 }
 
 // Finishes an add or change: on success a mark bitmap goes beside the item as both its
@@ -64,7 +51,7 @@ int Finish(HMENU menu, BOOL done, const Content& content, UINT id, const Shown& 
         if (content.bitmap) DeleteObject(content.bitmap);
         return 1;
     }
-    if (content.bitmap) MadeBitmaps().push_back(content.bitmap);
+    RememberMade(content.bitmap);
     if (content.mark)
         SetMenuItemBitmaps(menu, id, MF_BYCOMMAND, content.bitmap, content.bitmap);
     ReleaseReplaced(menu, id, before);
