@@ -971,9 +971,10 @@ HWND vu_WordProcHasFocus(HWND editor);
    are in units of 11 printer pixels; percentage 100 is normal size (at least 20); font as for
    vu_WordProcSetFont, with face and effects from the font chooser's record. The font stays the
    caller's. A job that reached the printer on source 1 deletes the dialog's device context
-   (each such job needs a new dialog); an early return leaves it for the next job. A page too small for one line gets one line; a laid-out line is printed up to
-   2,500 characters. 0 done (also when the printer refused the job), 1 percentage below 20,
-   2 no text to print, 3 no printer device context or a page could not be started. */
+   (each such job needs a new dialog); an early return leaves it for the next job. A page too
+   small for one line gets one line; a laid-out line is printed up to
+   2,500 characters. 0 done, 1 percentage below 20, 2 no text to print, 3 no printer device
+   context, the printer refused the job or a page could not be started. */
 int vu_WordProcPrint(HWND editor, int left, int top, int right, int bottom, const char* document,
                      int percentage, HFONT font, int source);
 

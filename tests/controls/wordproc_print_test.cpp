@@ -127,6 +127,8 @@ TEST_F(WordProcPrint, PagesLongTextsSelectionCopiesCollationAndTheDialogsContext
         EXPECT_TRUE(result_ == row.result && lines == row.lines) << result_ << " " << lines;
         if (row.source == 1) { EXPECT_EQ(GetObjectType(vu_PrintRequest.hDC), row.result ? OBJ_DC : 0u); }
     }
+    vu_PrintRequest.hDC = CreateCompatibleDC(nullptr);  // a device that refuses every job
+    EXPECT_TRUE(Print(10, 400, 100, 1).empty() && result_ == 3) << result_;
 }
 
 }  // namespace

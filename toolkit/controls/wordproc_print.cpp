@@ -281,6 +281,8 @@ int vu_WordProcPrint(HWND editor, int left, int top, int right, int bottom, cons
             for (long long p = 0; p < pages && result == kDone; ++p)
                 for (long long r = 0; r < repeats && result == kDone; ++r)
                     if (!PrintPage(page, p, line)) result = kNoPage;
+    } else {
+        result = kNoPage;  // a job the printer refused printed nothing: no success to report
     }
     EndDoc(job.dc);
     // The job has printed on the print dialog's device context: it goes with the job, and
