@@ -20,7 +20,6 @@ echo "test: every program runs twice, the second time under Wine's heap checker 
 echo "test: the suite's wall time is ctest's 'Total Test time (real)' below"
 cd "$build_dir"
 # As many programs at once as there are cores (a -j among the arguments overrides it); the
-# desktop's slots keep real input to itself. No second run for a failing program: a test
+# desktop's locks keep real input to itself. No second run for a failing program: a test
 # that fails once fails the suite.
-ctest --output-on-failure --timeout 120 --resource-spec-file tests/desktop_resources.json \
-  -j "$(nproc)" "$@"
+ctest --output-on-failure --timeout 120 -j "$(nproc)" "$@"
